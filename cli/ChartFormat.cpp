@@ -1,0 +1,158 @@
+#include "ChartFormat.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace {
+
+std::size_t CodePoints(std::string_view text)
+{
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        count += (c & 0xC0) != 0x80;
+    return count;
+}
+
+std::string PadRight(std::string_view text, std::size_t width)
+{
+    std::string out(text);
+    for (std::size_t n = CodePoints(text); n < width; ++n)
+        out += ' ';
+    return out;
+}
+
+std::string TrimRight(std::string line)
+{
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+std::string SquareRow(const Square &square, int row)
+{
+    return std::to_string(square[row][0]) + " " + std::to_string(square[row][1]) + " "
+        + std::to_string(square[row][2]);
+}
+
+std::string SquareDigits(const Square &square)
+{
+    std::string digits;
+    for (const auto &row : square)
+        for (int cell : row)
+            digits += std::to_string(cell);
+    return digits;
+}
+
+std::string JsonSquare(const Square &square)
+{
+    std::string out = "[";
+    for (int r = 0; r < 3; ++r)
+        out += (r ? ",[" : "[") + std::to_string(square[r][0]) + "," + std::to_string(square[r][1])
+            + "," + std::to_string(square[r][2]) + "]";
+    return out + "]";
+}
+
+std::string JsonPillar(const Pillar &pillar)
+{
+    return "[" + JsonString(pillar.Stem) + "," + JsonString(pillar.Branch) + "]";
+}
+
+std::string ShortestDouble(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// Length of the valid UTF-8 sequence at text[i], or 0.
+std::size_t Utf8Length(std::string_view text, std::size_t i)
+{
+    const unsigned char lead = text[i];
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
+        : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+} // namespace
+
+std::string FormatTable(const ChartResult &result)
+{
+    const Pillar *pillars[4] = {&result.HourPillar, &result.DayPillar, &result.MonthPillar,
+                                &result.YearPillar};
+    std::string headings = PadRight("", 7);
+    std::string stems = PadRight("Ствол", 7);
+    std::string branches = PadRight("Ветвь", 7);
+    const char *titles[4] = {"Час", "День", "Месяц", "Год"};
+    for (int k = 0; k < 4; ++k) {
+        headings += PadRight(titles[k], 7);
+        stems += PadRight(pillars[k]->Stem, 7);
+        branches += PadRight(pillars[k]->Branch, 7);
+    }
+    std::string out = TrimRight(headings) + "\n" + TrimRight(stems) + "\n" + TrimRight(branches)
+        + "\n\n" + PadRight("Квадрат Года", 16) + "Квадрат Месяца\n";
+    for (int r = 0; r < 3; ++r)
+        out += PadRight(SquareRow(result.YearSquare, r), 16) + SquareRow(result.MonthSquare, r) + "\n";
+    return out;
+}
+
+std::string FormatCsv(std::string_view input, const ChartDetails &details)
+{
+    const ChartResult &r = details.Result;
+    std::string out(input);
+    for (const Pillar *p : {&r.HourPillar, &r.DayPillar, &r.MonthPillar, &r.YearPillar})
+        out += "," + p->Stem + " " + p->Branch;
+    return out + "," + SquareDigits(r.YearSquare) + "," + SquareDigits(r.MonthSquare);
+}
+
+std::string FormatCsvError(std::string_view input, std::string_view error)
+{
+    return std::string(input) + ",error," + std::string(error);
+}
+
+std::string FormatJson(std::string_view input, const ChartDetails &details)
+{
+    const ChartResult &r = details.Result;
+    return "{\"input\":" + JsonString(input) + ",\"pillars\":{\"hour\":" + JsonPillar(r.HourPillar)
+        + ",\"day\":" + JsonPillar(r.DayPillar) + ",\"month\":" + JsonPillar(r.MonthPillar)
+        + ",\"year\":" + JsonPillar(r.YearPillar) + "},\"yearSquare\":" + JsonSquare(r.YearSquare)
+        + ",\"monthSquare\":" + JsonSquare(r.MonthSquare)
+        + ",\"solarYear\":" + std::to_string(details.Terms.SolarYear)
+        + ",\"solarMonth\":" + std::to_string(details.Terms.SolarMonth)
+        + ",\"squareYear\":" + std::to_string(details.Terms.SquareYear)
+        + ",\"chartJD\":" + ShortestDouble(details.Moment.ChartJD) + "}";
+}
+
+std::string FormatJsonError(std::string_view input, std::string_view error)
+{
+    return "{\"input\":" + JsonString(input) + ",\"error\":" + JsonString(error) + "}";
+}
+
+std::string JsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = text[i];
+        const std::size_t length = Utf8Length(text, i);
+        if (length == 0) {
+            out += "\\ufffd";
+            ++i;
+            continue;
+        }
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return out + "\"";
+}

@@ -1,0 +1,153 @@
+#include "ChartRequest.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "FieldText.h"
+#include "Gregorian.h"
+
+namespace {
+
+std::vector<std::string_view> Split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == separator) {
+            parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return parts;
+}
+
+// Digits only, at most maxDigits of them.
+std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits)
+{
+    if (text.empty() || text.size() > maxDigits)
+        return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    return ParseDecimal(text);
+}
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+ChartRequest Failure(std::string message)
+{
+    return {std::nullopt, std::move(message)};
+}
+
+// Sets the checked number or returns the error naming the field.
+std::optional<std::string> CheckRange(std::string_view field, std::string_view text,
+                                      std::optional<int> value, int low, int high, int &out)
+{
+    if (!value)
+        return std::string(field) + " " + Quoted(text) + " is not a number";
+    if (*value < low || *value > high)
+        return std::string(field) + " " + Quoted(text) + " is outside " + std::to_string(low)
+            + ".." + std::to_string(high);
+    out = *value;
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseDate(std::string_view text, ChartInput &input)
+{
+    const auto parts = Split(text, '.');
+    if (parts.size() != 3)
+        return "date " + Quoted(text) + " is not DD.MM.YYYY";
+    const auto day = ParseDigits(parts[0], 2);
+    const auto month = ParseDigits(parts[1], 2);
+    const auto year = ParseDigits(parts[2], 4);
+    if (!day || !month || !year)
+        return "date " + Quoted(text) + " is not DD.MM.YYYY";
+    if (auto error = CheckRange("year", parts[2], year, 1, 5000, input.Year))
+        return error;
+    if (!DateExists(*year, *month, *day))
+        return "date " + Quoted(text) + " does not exist";
+    input.Month = *month;
+    input.Day = *day;
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseTime(std::string_view text, ChartInput &input)
+{
+    const auto parts = Split(text, ':');
+    if (parts.size() != 2)
+        return "time " + Quoted(text) + " is not HH:MM";
+    if (auto error = CheckRange("hour", parts[0], ParseDigits(parts[0], 2), 0, 23, input.Hour))
+        return error;
+    return CheckRange("minute", parts[1], ParseDigits(parts[1], 2), 0, 59, input.Minute);
+}
+
+std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &input)
+{
+    return CheckRange("correction", text, ParseDecimal(text), -23, 23, input.Correction);
+}
+
+std::optional<std::string> ParseLongitude(std::string_view text, std::string_view hemisphere,
+                                          ChartInput &input)
+{
+    const auto parts = Split(text, ':');
+    if (parts.size() != 2)
+        return "longitude " + Quoted(text) + " is not DDD:MM";
+    if (auto error = CheckRange("longitude degrees", parts[0], ParseDigits(parts[0], 3), 0, 179,
+                                input.LongitudeDegrees))
+        return error;
+    if (auto error = CheckRange("longitude minutes", parts[1], ParseDigits(parts[1], 2), 0, 59,
+                                input.LongitudeMinutes))
+        return error;
+    if (hemisphere != "E" && hemisphere != "W")
+        return "hemisphere " + Quoted(hemisphere) + " is not E or W";
+    input.Hemisphere = std::string(hemisphere);
+    return std::nullopt;
+}
+
+ChartRequest Parse(std::string_view date, std::string_view time, std::string_view correction,
+                   std::string_view longitude, std::string_view hemisphere)
+{
+    ChartInput input;
+    if (auto error = ParseDate(date, input))
+        return Failure(*error);
+    if (auto error = ParseTime(time, input))
+        return Failure(*error);
+    if (auto error = ParseCorrection(correction, input))
+        return Failure(*error);
+    if (auto error = ParseLongitude(longitude, hemisphere, input))
+        return Failure(*error);
+    return {input, {}};
+}
+
+} // namespace
+
+ChartRequest ParseRequest(std::string_view date, std::string_view time,
+                          std::string_view correction, std::string_view longitude)
+{
+    if (longitude.empty())
+        return Failure("longitude \"\" is not DDD:MM{E|W}");
+    return Parse(date, time, correction, longitude.substr(0, longitude.size() - 1),
+                 longitude.substr(longitude.size() - 1));
+}
+
+ChartRequest ParseCsvLine(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    const auto fields = Split(line, ',');
+    if (fields.size() != 5)
+        return Failure("line " + Quoted(line) + " is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H");
+    return Parse(fields[0], fields[1], fields[2], fields[3], fields[4]);
+}
+
+std::string CsvLineOf(const ChartInput &input)
+{
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d,%02d:%02d,%d,%03d:%02d,%s", input.Day,
+                  input.Month, input.Year, input.Hour, input.Minute, input.Correction,
+                  input.LongitudeDegrees, input.LongitudeMinutes, input.Hemisphere.c_str());
+    return buffer;
+}

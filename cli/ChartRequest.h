@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ChartTypes.h"
+
+// One chart case of the command-line tool, checked as the window's fields
+// would keep it: the date exists within years 1..5000, hour 0..23, minute
+// 0..59, correction -23..23, degrees 0..179, minutes 0..59, hemisphere E or W.
+
+struct ChartRequest {
+    std::optional<ChartInput> Input;
+    std::string Error; // one line naming the field and the value
+};
+
+// From the argument forms DD.MM.YYYY, HH:MM, an integer and DDD:MM{E|W}.
+ChartRequest ParseRequest(std::string_view date, std::string_view time,
+                          std::string_view correction, std::string_view longitude);
+
+// From a batch line DD.MM.YYYY,HH:MM,CORR,DDD:MM,H.
+ChartRequest ParseCsvLine(std::string_view line);
+
+// The case as a batch line, zero-filled: "01.01.2000,12:00,0,000:00,E".
+std::string CsvLineOf(const ChartInput &input);
+
+// The program's defaults: correction 5 and longitude 060:36E.
+inline constexpr char DefaultCorrection[] = "5";
+inline constexpr char DefaultLongitude[] = "060:36E";

@@ -1,0 +1,33 @@
+#include "Chart.h"
+
+#include "Ephemeris.h"
+#include "Messages.h"
+#include "Pillars.h"
+#include "Squares.h"
+
+ChartOutcome ComputeChart(const ChartInput &input)
+{
+    ChartDetails details;
+    details.Moment = ChartMomentOf(input);
+    const std::optional<double> sun = SunLongitudeAt(details.Moment.ChartJD);
+    if (!sun)
+        return {std::nullopt, Messages::EphemerisRange};
+    details.SunLongitude = *sun;
+
+    const std::optional<SolarTerms> terms =
+        FindSolarTerms(details.Moment, details.SunLongitude, input.Correction);
+    if (!terms)
+        return {std::nullopt, Messages::EphemerisRange};
+    details.Terms = *terms;
+
+    const Pillars pillars = BuildPillars(terms->SolarYear, terms->SolarMonth,
+                                         details.Moment.ChartDate, details.Moment.ChartHour);
+    ChartResult &result = details.Result;
+    result.HourPillar = pillars.HourPillar;
+    result.DayPillar = pillars.DayPillar;
+    result.MonthPillar = pillars.MonthPillar;
+    result.YearPillar = pillars.YearPillar;
+    result.YearSquare = ComputeYearSquare(terms->SquareYear);
+    result.MonthSquare = ComputeMonthSquare(terms->YearGroup, terms->SolarMonth);
+    return {details, {}};
+}

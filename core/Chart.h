@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "ChartTypes.h"
+#include "SolarTerms.h"
+#include "TimeScale.h"
+
+// The whole chart computation of one input, touching no control.
+
+struct ChartDetails {
+    ChartMoment Moment;      // ChartJD, ChartDate, ChartHour and the rest
+    double SunLongitude = 0; // degrees at ChartJD
+    SolarTerms Terms;        // TermMoments, SolarYear, SolarMonth, YearGroup, SquareYear
+    ChartResult Result;      // pillars, YearSquare and MonthSquare
+};
+
+// Either the details or the message to show ("Дата вне диапазона эфемериды"
+// when the moment or one of its solar terms lies outside the ephemeris).
+struct ChartOutcome {
+    std::optional<ChartDetails> Details;
+    std::string Error;
+};
+
+ChartOutcome ComputeChart(const ChartInput &input);

@@ -1,0 +1,74 @@
+#include "Pillars.h"
+
+#include "Gregorian.h"
+
+namespace {
+
+constexpr const char *YearStems[10] = {"МЕТ", "мет", "ВОД", "вод", "ДЕР",
+                                       "дер", "ОГО", "ого", "ЗЕМ", "зем"};
+constexpr const char *YearBranches[12] = {"МЕТ", "мет", "ЗЕМ", "вод", "ВОД", "зем",
+                                          "ДЕР", "дер", "ЗЕМ", "ого", "ОГО", "зем"};
+constexpr const char *DayStems[10] = {"ЗЕМ", "зем", "МЕТ", "мет", "ВОД",
+                                      "вод", "ДЕР", "дер", "ОГО", "ого"};
+constexpr const char *DayBranches[12] = {"ДЕР", "дер", "ЗЕМ", "ого", "ОГО", "зем",
+                                         "МЕТ", "мет", "ЗЕМ", "вод", "ВОД", "зем"};
+constexpr const char *HourBranches[12] = {"ВОД", "зем", "ДЕР", "дер", "ЗЕМ", "ого",
+                                          "ОГО", "зем", "МЕТ", "мет", "ЗЕМ", "вод"};
+
+constexpr int DaysBeforeMonth[2][12] = {
+    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334},
+    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
+};
+
+} // namespace
+
+const std::array<std::array<Pillar, 12>, 10> MonthPillarTable = [] {
+    static constexpr const char *rowStems[5][12] = {
+        {"ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем"},
+        {"МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет"},
+        {"ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"},
+        {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер"},
+        {"ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого"},
+    };
+    static constexpr const char *branches[12] = {"ДЕР", "дер", "ЗЕМ", "ого", "ОГО", "зем",
+                                                 "МЕТ", "мет", "ЗЕМ", "вод", "ВОД", "зем"};
+    std::array<std::array<Pillar, 12>, 10> table;
+    for (int digit = 0; digit < 10; ++digit)
+        for (int month = 0; month < 12; ++month)
+            table[digit][month] = {rowStems[digit % 5][month], branches[month]};
+    return table;
+}();
+
+const std::array<std::array<const char *, 12>, 5> HourStemTable = {{
+    {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер"},
+    {"ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого"},
+    {"ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем"},
+    {"МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет"},
+    {"ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"},
+}};
+
+std::int64_t DayNumberOf(const CalendarDate &date)
+{
+    const std::int64_t y = std::int64_t(date.Year) - 1;
+    return 5 * y + FloorDiv(y, 4) - FloorDiv(y, 100) + FloorDiv(y, 400)
+        + DaysBeforeMonth[IsLeapYear(date.Year) ? 1 : 0][date.Month - 1] + date.Day;
+}
+
+Pillars BuildPillars(std::int32_t solarYear, std::int32_t solarMonth, const CalendarDate &chartDate,
+                     std::int32_t chartHour)
+{
+    Pillars p;
+    const auto yearDigit = FloorMod(solarYear, 10);
+    p.YearPillar = {YearStems[yearDigit], YearBranches[FloorMod(solarYear, 12)]};
+    p.MonthPillar = MonthPillarTable[yearDigit][solarMonth - 1];
+
+    const std::int64_t dayNumber = DayNumberOf(chartDate);
+    const int dayDigit = static_cast<int>(FloorMod(dayNumber, 10));
+    p.DayPillar = {DayStems[dayDigit], DayBranches[FloorMod(dayNumber, 12)]};
+
+    const int hourBranch = chartHour == 23 ? 0 : (chartHour + 1) / 2;
+    // Digits 1..4 form groups 1..4, digits 6..9 repeat them, 0 and 5 are group 5.
+    const int group = dayDigit % 5 == 0 ? 5 : dayDigit % 5;
+    p.HourPillar = {HourStemTable[group - 1][hourBranch], HourBranches[hourBranch]};
+    return p;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ChartTypes.h"
+
+// The chart moment on the Julian-day scale, and the calendar date and hour of
+// local mean time moved one hour later (the day pillar changes at 23:00).
+
+// Degrees, east positive: "E" gives degrees + minutes / 60, any other
+// hemisphere the negative of it, since local mean time runs behind UT there.
+double LongitudeOf(const ChartInput &input);
+
+// Decimal hours handed to swe_julday with the entered date:
+// Hour + Minute / 60 - Correction + Longitude / 15 + 1; may be negative or 24+.
+double ChartTimeOf(const ChartInput &input);
+
+struct ChartMoment {
+    double Longitude = 0;     // degrees, east positive
+    double ChartTime = 0;     // hours, see ChartTimeOf
+    double ChartJD = 0;       // Julian day (UT scale of swe_julday)
+    CalendarDate ChartDate;   // date of local mean time + 1 hour
+    std::int32_t ChartHour = 0; // whole hour of local mean time, 0..23
+};
+
+// Everything of the moment but the sun's longitude (which can fail).
+ChartMoment ChartMomentOf(const ChartInput &input);
+
+struct DateAndHour {
+    CalendarDate Date;
+    std::int32_t Hour = 0;
+};
+
+// Date and local-mean hour of a Julian day that lies on a whole second of
+// time (every chart moment does): the decimal hour is taken to the nearest
+// second first, so the round trip through swe_revjul cannot land a hair
+// before a whole hour. The date is that of the Julian day, the hour one less.
+DateAndHour ChartDateAndHour(double julianDay);

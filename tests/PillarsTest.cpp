@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "Gregorian.h"
+#include "Pillars.h"
+
+TEST(Pillars, WorkedExampleOfFirstJanuary2000)
+{
+    EXPECT_EQ(DayNumberOf({2000, 1, 1}), 10480);
+    const Pillars p = BuildPillars(1999, 11, {2000, 1, 1}, 12);
+    EXPECT_EQ(p.DayPillar, (Pillar{"ЗЕМ", "ОГО"}));
+    EXPECT_EQ(p.HourPillar, (Pillar{"ЗЕМ", "ОГО"}));
+    EXPECT_EQ(p.YearPillar, (Pillar{"зем", "дер"}));
+    EXPECT_EQ(p.MonthPillar, (Pillar{"ОГО", "ВОД"}));
+}
+
+TEST(Pillars, HourBranchNumbers)
+{
+    struct Case {
+        int hour;
+        const char *branch;
+    };
+    const Case cases[] = {{23, "ВОД"}, {0, "ВОД"}, {1, "зем"}, {2, "зем"},
+                          {3, "ДЕР"},  {12, "ОГО"}, {21, "вод"}, {22, "вод"}};
+    for (const Case &c : cases)
+        EXPECT_EQ(BuildPillars(2024, 1, {2024, 3, 1}, c.hour).HourPillar.Branch, c.branch)
+            << "hour " << c.hour;
+}
+
+TEST(Pillars, HourStemFollowsTheDayStem)
+{
+    // Consecutive days step the day stem digit; the hour stem of hour 0 moves
+    // two places along the stem cycle per day and repeats every five days.
+    const char *stemCycle[10] = {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"};
+    for (int day = 1; day <= 10; ++day) {
+        const CalendarDate date{2024, 5, day};
+        const int digit = static_cast<int>(FloorMod(DayNumberOf(date), 10));
+        const int group = digit % 5 == 0 ? 5 : digit % 5;
+        const std::string stem = BuildPillars(2024, 4, date, 0).HourPillar.Stem;
+        EXPECT_EQ(stem, stemCycle[(2 * (group - 1)) % 10]) << "day " << day;
+    }
+}
+
+TEST(Pillars, DayNumberCountsLeapDays)
+{
+    EXPECT_EQ(DayNumberOf({2024, 3, 1}) - DayNumberOf({2024, 2, 29}), 1);
+    EXPECT_EQ(DayNumberOf({2024, 2, 29}) - DayNumberOf({2024, 2, 1}), 28);
+    EXPECT_EQ(FloorMod(DayNumberOf({2001, 1, 1}) - DayNumberOf({2000, 12, 31}), 60), 1);
+    EXPECT_EQ(FloorMod(DayNumberOf({1901, 1, 1}) - DayNumberOf({1900, 1, 1}), 60), 365 % 60);
+    EXPECT_EQ(FloorMod(DayNumberOf({2001, 1, 1}) - DayNumberOf({2000, 1, 1}), 60), 366 % 60);
+    // The sixty-day cycle runs on across the start of year 1.
+    EXPECT_EQ(FloorMod(DayNumberOf({1, 1, 1}) - DayNumberOf({0, 12, 31}), 60), 1);
+}
+
+TEST(Pillars, YearsBeforeOneStayInsideTheTables)
+{
+    for (int year : {-1, 0, -11, -12, -59}) {
+        const Pillars p = BuildPillars(year, 12, {year, 12, 31}, 23);
+        EXPECT_EQ(p.YearPillar.Stem.size(), 6u) << year;
+        EXPECT_EQ(p.DayPillar.Branch.size(), 6u) << year;
+    }
+    // Year 0 continues the sexagenary cycle: 60 years before 60 is year 0.
+    EXPECT_EQ(BuildPillars(0, 1, {0, 3, 1}, 0).YearPillar, BuildPillars(60, 1, {60, 3, 1}, 0).YearPillar);
+}
+
+TEST(Pillars, MonthTableRowsRepeatEveryFiveDigits)
+{
+    for (int digit = 0; digit < 5; ++digit)
+        EXPECT_EQ(MonthPillarTable[digit], MonthPillarTable[digit + 5]);
+    EXPECT_EQ(MonthPillarTable[3][0], (Pillar{"ДЕР", "ДЕР"}));
+    EXPECT_EQ(MonthPillarTable[4][11], (Pillar{"ого", "зем"}));
+}
