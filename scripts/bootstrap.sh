@@ -20,6 +20,7 @@ xvfb
 xauth
 fonts-dejavu-core
 fonts-liberation
+poppler-utils
 "
 
 missing=""

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "HelpText.h"
+#include "MessageBoxes.h"
+#include "BoxRecorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+
+// Runs each test in a fresh working directory, where the help file is looked up.
+class HelpFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    }
+    void TearDown() override { QDir::setCurrent(m_previous); }
+
+    static void Write(const QByteArray &bytes)
+    {
+        QFile file(QString::fromLatin1(HelpFileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    static QString ErrorOfRead()
+    {
+        try {
+            ReadHelpText();
+        } catch (const VelmoraError &error) {
+            return error.message();
+        }
+        return QStringLiteral("(no error)");
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+} // namespace
+
+TEST(HelpText, LinesAndTheirEnds)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        const char *text;
+    } cases[] = {
+        {"CR LF", "A\r\nB\r\n", "\r\nA\r\nB"},
+        {"LF", "A\nB\n", "\r\nA\r\nB"},
+        {"no final line end", "A\r\nB", "\r\nA\r\nB"},
+        {"lone CR dropped", "A\rB\r\nC\r", "\r\nAB\r\nC"},
+        {"empty line", "A\r\n\r\nB", "\r\nA\r\n\r\nB"},
+        {"one empty line", "\r\n", "\r\n"},
+        {"empty file", "", ""},
+        {"Ctrl-Z in the third line", "1\r\n2\r\n3a\x1A" "3b\r\n4\r\n", "\r\n1\r\n2\r\n3a"},
+        {"Ctrl-Z at a line start", "1\r\n\x1A" "2", "\r\n1"},
+        {"Ctrl-Z first", "\x1A" "1\r\n", ""},
+        {"UTF-8", "Помощь\r\n", "\r\nПомощь"},
+        {"Windows-1251", "\xcf\xee\xec\xee\xf9\xfc\r\n\xc5\xf1\xf2\xfc", "\r\nПомощь\r\nЕсть"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(HelpTextFromBytes(c.bytes), QString::fromUtf8(c.text)) << c.name;
+}
+
+TEST(HelpText, FileErrorMessages)
+{
+    EXPECT_EQ(FileErrorMessage(ENOENT), QStringLiteral("File not found"));
+    EXPECT_EQ(FileErrorMessage(EACCES), QStringLiteral("File access denied"));
+    EXPECT_EQ(FileErrorMessage(EPERM), QStringLiteral("File access denied"));
+    EXPECT_EQ(FileErrorMessage(EISDIR), QStringLiteral("I/O error %1").arg(EISDIR));
+    EXPECT_EQ(FileErrorMessage(EIO), QStringLiteral("I/O error %1").arg(EIO));
+}
+
+TEST_F(HelpFile, IsReadFromTheWorkingDirectoryOnEveryUse)
+{
+    Write("Первая\r\nВторая\r\n");
+    EXPECT_EQ(ReadHelpText(), QStringLiteral("\r\nПервая\r\nВторая"));
+    Write("Новая");
+    EXPECT_EQ(ReadHelpText(), QStringLiteral("\r\nНовая"));
+}
+
+TEST_F(HelpFile, MissingFile)
+{
+    EXPECT_EQ(ErrorOfRead(), QStringLiteral("File not found"));
+}
+
+// A directory of that name opens but cannot be read: an I/O error with the
+// system's number. (Permission bits cannot stop root, so the access case is
+// checked only when the tests run as an ordinary user.)
+TEST_F(HelpFile, DirectoryInsteadOfFile)
+{
+    ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(HelpFileName)));
+    EXPECT_EQ(ErrorOfRead(), QStringLiteral("I/O error %1").arg(EISDIR));
+}
+
+TEST_F(HelpFile, UnreadableFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads any file whatever its permissions";
+    Write("A");
+    ASSERT_TRUE(QFile::setPermissions(QString::fromLatin1(HelpFileName), QFileDevice::WriteOwner));
+    EXPECT_EQ(ErrorOfRead(), QStringLiteral("File access denied"));
+}
+
+TEST_F(HelpFile, ShownInOnePlainBoxWithOk)
+{
+    Write("<b>A</b>\nB");
+    BoxRecorder watcher;
+    ShowHelp(nullptr);
+    ASSERT_EQ(watcher.seen().size(), 1u);
+    const BoxRecorder::Seen &box = watcher.seen()[0];
+    EXPECT_EQ(box.title, QStringLiteral("Velmora"));
+    EXPECT_EQ(box.text, QStringLiteral("\r\n<b>A</b>\r\nB"));
+    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box.buttonCount, 1);
+    EXPECT_EQ(box.format, Qt::PlainText);
+}
+
+TEST_F(HelpFile, EmptyFileGivesAnEmptyBoxAndAMissingOneNoBox)
+{
+    Write("");
+    BoxRecorder watcher;
+    ShowHelp(nullptr);
+    ASSERT_EQ(watcher.seen().size(), 1u);
+    EXPECT_TRUE(watcher.seen()[0].text.isEmpty());
+    QFile::remove(QString::fromLatin1(HelpFileName));
+    EXPECT_THROW(ShowHelp(nullptr), VelmoraError);
+    EXPECT_EQ(watcher.seen().size(), 1u);
+}
+
+TEST(HelpText, ShippedFileIsRussianUtf8)
+{
+    QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/help.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = HelpTextFromBytes(file.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Расчет")));
+    EXPECT_TRUE(text.contains(QStringLiteral("F8")));
+    EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+}

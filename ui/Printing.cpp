@@ -1,0 +1,58 @@
+#include "Printing.h"
+
+#include "MessageBoxes.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <exception>
+
+namespace {
+
+// Not every print engine can take a job back; asking is all there is.
+bool AbortJob(QPrinter &printer)
+{
+    printer.abort();
+    return false;
+}
+
+} // namespace
+
+std::unique_ptr<QPrinter> MakeDefaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+bool PrintChart(QPrinter &printer, const PrintTexts &texts, const ChartResult &result)
+{
+    if (!printer.isValid())
+        return false;
+    const qint64 pageWidth = printer.width();
+    const qint64 pageHeight = printer.height();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return AbortJob(printer);
+    try {
+        Canvas canvas;
+        canvas.attach(&painter);
+        DrawPrintPage(canvas, pageWidth, pageHeight, texts, result);
+    } catch (const std::exception &) {
+        AbortJob(printer);
+        painter.end();
+        return false;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return AbortJob(printer);
+    return true;
+}
+
+void PrintOnDefaultPrinter(QWidget *parent, const PrintTexts &texts, const ChartResult &result)
+{
+    const std::unique_ptr<QPrinter> printer = MakeDefaultPrinter();
+    if (!printer || !PrintChart(*printer, texts, result))
+        ShowMessage(parent, QString::fromUtf8(PrintErrorMessage));
+}
