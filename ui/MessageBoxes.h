@@ -33,15 +33,18 @@ void ShowErrorReport(QWidget *parent, const QString &message);
 void ShowMessage(QWidget *parent, const QString &text);
 
 // Runs a handler body; any error escaping it is shown by the error report
-// and the program goes on, so no exception crosses the event loop.
+// and the program goes on, so no exception crosses the event loop. True when
+// the body ran to its end.
 template<typename Body>
-void RunHandler(QWidget *parent, Body &&body)
+bool RunHandler(QWidget *parent, Body &&body)
 {
     try {
         body();
+        return true;
     } catch (const VelmoraError &error) {
         ShowErrorReport(parent, error.message());
     } catch (const std::exception &error) {
         ShowErrorReport(parent, QString::fromUtf8(error.what()));
     }
+    return false;
 }

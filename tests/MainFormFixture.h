@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMap>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "MainUnit.h"
+#include "MessageBoxes.h"
+#include "ModalWatcher.h"
+#include "SettingsStore.h"
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '[' << texts.join(QStringLiteral(" | ")).toStdString() << ']';
+}
+
+// Settings kept in memory; a value can be made unreadable or the store
+// unwritable.
+class MemorySettings : public SettingsStore
+{
+public:
+    std::optional<QString> read(const QString &name) override
+    {
+        if (badType.contains(name))
+            throw VelmoraError(QStringLiteral("Invalid data type for '%1'").arg(name));
+        return values.contains(name) ? std::optional(values[name]) : std::nullopt;
+    }
+    void write(const std::vector<std::pair<QString, QString>> &written) override
+    {
+        if (!writable)
+            throw VelmoraError(QStringLiteral("Failed to set data for 'sd'"));
+        for (const auto &[name, text] : written)
+            values[name] = text;
+        ++writes;
+    }
+
+    QMap<QString, QString> values;
+    QStringList badType;
+    bool writable = true;
+    int writes = 0;
+};
+
+// The real window, shown offscreen, after its first activation.
+class MainFormTest : public ::testing::Test
+{
+protected:
+    void start()
+    {
+        form = std::make_unique<TMainForm>(settings);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QTest::qWait(20); // the first activation runs from the event loop
+    }
+
+    void TearDown() override
+    {
+        if (form) {
+            settings.writable = true;
+            form->close();
+        }
+    }
+
+    QLineEdit *field(const char *name) { return form->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    QString text(const char *name) { return field(name)->text(); }
+
+    // Puts a chart input into the fields as a handler would.
+    void enter(const QString &day, const QString &month, const QString &year, const QString &hour,
+               const QString &minute, const QString &correction, const QString &degrees, const QString &minutes)
+    {
+        const char *names[] = {"ClientDay", "ClientMonth", "ClientYear", "ClientHour",
+                               "ClientMinute", "ClientTime", "ClientDolgotaG", "ClientDolgotaM"};
+        const QString texts[] = {day, month, year, hour, minute, correction, degrees, minutes};
+        for (int i = 0; i < 8; ++i)
+            field(names[i])->setText(texts[i]);
+    }
+
+    MemorySettings settings;
+    ModalWatcher modals;
+    std::unique_ptr<TMainForm> form;
+};

@@ -1,0 +1,219 @@
+#include <QDate>
+#include <QPushButton>
+
+#include "ImageArea.h"
+#include "MainFormFixture.h"
+
+namespace {
+
+const ChartResult WorkedExample = [] {
+    ChartResult r;
+    r.HourPillar = {"ЗЕМ", "ОГО"};
+    r.DayPillar = {"ЗЕМ", "ОГО"};
+    r.MonthPillar = {"ОГО", "ВОД"};
+    r.YearPillar = {"зем", "дер"};
+    r.YearSquare = {{{9, 5, 7}, {8, 1, 3}, {4, 6, 2}}};
+    r.MonthSquare = {{{6, 2, 4}, {5, 7, 9}, {1, 3, 8}}};
+    return r;
+}();
+
+bool HasInk(const QImage &image, QRect area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 100)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class MainWindow : public MainFormTest
+{
+protected:
+    const QImage &image(const char *name)
+    {
+        return form->findChild<ImageArea *>(QString::fromLatin1(name))->image();
+    }
+    void calculate() { QTest::mouseClick(form->findChild<QPushButton *>("BitBtn1"), Qt::LeftButton); }
+};
+
+TEST_F(MainWindow, StartsWithTheChartOfNowAtTheDefaultPlace)
+{
+    start();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(text("ClientDay"), QStringLiteral("%1").arg(today.day(), 2, 10, QChar(u'0')));
+    EXPECT_EQ(text("ClientYear"), QString::number(today.year()));
+    EXPECT_EQ(text("ClientTime"), "05");
+    EXPECT_EQ(text("ClientDolgotaG"), "060");
+    EXPECT_EQ(text("ClientDolgotaM"), "36");
+    EXPECT_EQ(form->findChild<QPushButton *>("ClientButtonDolgota")->text(), "E");
+    EXPECT_FALSE(form->result().YearPillar.Stem.empty());
+    EXPECT_NE(form->result().MonthSquare[1][1], 0);
+    EXPECT_EQ(form->centralWidget()->size(), QSize(473, 369));
+    EXPECT_EQ(form->windowTitle(), "Velmora");
+    EXPECT_TRUE(modals.messages().isEmpty()) << modals.messages().join('|').toStdString();
+    // Copy panel: grey-blue empty tables until the first copy.
+    EXPECT_EQ(QColor(image("Image4").pixel(5, 40)), QColor(207, 223, 226));
+}
+
+TEST_F(MainWindow, CalculatesAndDrawsAKnownMoment)
+{
+    start();
+    enter("01", "01", "2000", "12", "00", "00", "000", "00");
+    calculate();
+    EXPECT_EQ(form->result(), WorkedExample);
+    const QImage &table = image("Image1");
+    EXPECT_EQ(QColor(table.pixel(0, 40)), QColor(0, 0, 255));     // frame
+    EXPECT_EQ(QColor(table.pixel(3, 40)), QColor(255, 255, 185)); // background
+    EXPECT_TRUE(HasInk(table, {9, 31, 20, 10}));                    // hour stem
+    EXPECT_TRUE(HasInk(image("Image2"), {10, 8, 6, 10}));           // year square cell
+    EXPECT_FALSE(HasInk(image("Image3"), {2, 2, 6, 4}));
+}
+
+TEST_F(MainWindow, FailedCalculationsKeepThePreviousResult)
+{
+    start();
+    enter("01", "01", "2000", "12", "00", "00", "000", "00");
+    calculate();
+    const QImage before = image("Image1").copy();
+
+    field("ClientDay")->setText("31");
+    field("ClientMonth")->setText("02");
+    calculate();
+    EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
+    EXPECT_EQ(form->focusWidget(), field("ClientDay"));
+    EXPECT_EQ(image("Image1"), before); // nothing drawn before the date check
+    EXPECT_EQ(form->result(), WorkedExample);
+
+    modals.clear();
+    field("ClientMonth")->setText("01");
+    field("ClientMinute")->setText("");
+    calculate();
+    EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
+    EXPECT_FALSE(HasInk(image("Image1"), {9, 31, 20, 10})); // tables drawn empty
+    EXPECT_EQ(form->result(), WorkedExample);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    modals.clear();
+    enter("01", "01", "4000", "12", "00", "00", "000", "00");
+    calculate();
+    EXPECT_EQ(modals.messages(), QStringList{"Дата вне диапазона эфемериды"});
+    EXPECT_EQ(form->result(), WorkedExample);
+    EXPECT_EQ(image("Image1"), before); // the chart on screen stays
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindow, CloseStoresCorrectionAndLongitudeAsTheyStand)
+{
+    start();
+    field("ClientTime")->setText("7");
+    field("ClientDolgotaG")->setText("1");
+    field("ClientDolgotaM")->setText("");
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(settings.values["sd"], "7");
+    EXPECT_EQ(settings.values["dg"], "1");
+    EXPECT_EQ(settings.values["dm"], "");
+}
+
+TEST_F(MainWindow, FailedWriteAtCloseKeepsTheWindowOpen)
+{
+    start();
+    settings.writable = false;
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(modals.messages(), QStringList{"Failed to set data for 'sd'"});
+}
+
+TEST_F(MainWindow, KeysOfTheWindow)
+{
+    start();
+    enter("01", "01", "2000", "12", "00", "00", "000", "00");
+    field("ClientMinute")->setFocus();
+    QTest::keyClick(field("ClientMinute"), Qt::Key_Return);
+    EXPECT_EQ(form->result(), WorkedExample);
+
+    // Ctrl+X closes from inside a field; the field keeps its text.
+    field("ClientYear")->setFocus();
+    field("ClientYear")->selectAll();
+    QTest::keyClick(field("ClientYear"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(text("ClientYear"), "2000");
+    EXPECT_EQ(settings.writes, 1);
+
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    field("ClientDay")->setFocus();
+    QTest::keyClick(field("ClientDay"), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(settings.writes, 2);
+}
+
+TEST_F(MainWindow, EnterOnAButtonPressesThatButton)
+{
+    start();
+    auto *hemisphere = form->findChild<QPushButton *>("ClientButtonDolgota");
+    hemisphere->setFocus();
+    QTest::keyClick(hemisphere, Qt::Key_Return);
+    EXPECT_EQ(hemisphere->text(), "W");
+    QTest::keyClick(hemisphere, Qt::Key_Space);
+    EXPECT_EQ(hemisphere->text(), "E");
+}
+
+struct StoredCase {
+    const char *sd, *dg, *dm;
+    const char *correction, *degrees, *minutes;
+};
+
+class StoredSettings : public MainFormTest, public ::testing::WithParamInterface<StoredCase>
+{
+};
+
+TEST_P(StoredSettings, AreNormalisedAtStart)
+{
+    const StoredCase &c = GetParam();
+    settings.values = {{"sd", c.sd}, {"dg", c.dg}, {"dm", c.dm}};
+    start();
+    EXPECT_EQ(text("ClientTime"), c.correction);
+    EXPECT_EQ(text("ClientDolgotaG"), c.degrees);
+    EXPECT_EQ(text("ClientDolgotaM"), c.minutes);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, StoredSettings,
+                         ::testing::Values(StoredCase{"7", "5", "9", "07", "005", "09"},
+                                           StoredCase{"99", "200", "75", "09", "020", "07"},
+                                           StoredCase{"-5", "45", "12345", "-5", "045", "12"},
+                                           StoredCase{"", "", "", "", "", ""}));
+
+TEST_F(MainWindow, EmptyStoredValueStaysEmptyAndIsWrittenBackEmpty)
+{
+    settings.values = {{"sd", ""}};
+    start();
+    EXPECT_EQ(text("ClientTime"), "");
+    field("ClientTime")->setFocus();
+    field("ClientDolgotaG")->setFocus(); // the exit rule falls back to the empty start-up text
+    EXPECT_EQ(text("ClientTime"), "");
+    EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"}); // calculation needs a number
+    form->close();
+    EXPECT_EQ(settings.values["sd"], "");
+}
+
+TEST_F(MainWindow, UnreadableStoredValuesStopTheStartUp)
+{
+    settings.values = {{"sd", "07"}, {"dm", "40"}};
+    settings.badType = {"dg"};
+    start();
+    EXPECT_EQ(modals.messages(), QStringList{"Invalid data type for 'dg'"});
+    EXPECT_EQ(text("ClientTime"), "07");
+    EXPECT_EQ(text("ClientDolgotaM"), ""); // never read
+    EXPECT_TRUE(form->result().HourPillar.Stem.empty()); // no calculation ran
+
+    form->close();
+    settings.badType.clear();
+    settings.values = {{"sd", "x1"}};
+    modals.clear();
+    start();
+    EXPECT_EQ(modals.messages(), QStringList{"'x1' is not a valid integer value."});
+    EXPECT_EQ(text("ClientTime"), "x1");
+}

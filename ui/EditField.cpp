@@ -1,0 +1,128 @@
+#include "EditField.h"
+
+#include <QKeyEvent>
+
+#include "MessageBoxes.h"
+
+EditField::EditField(const QString &name, int typingMaxLength, QWidget *parent)
+    : QLineEdit(parent)
+    , m_typingMaxLength(typingMaxLength)
+{
+    setObjectName(name);
+    setFrame(false);
+    setTextMargins(-1, 0, -1, 0);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!m_settingText && m_onChange)
+            RunHandler(window(), m_onChange);
+    });
+}
+
+void EditField::setTextByHandler(const QString &newText)
+{
+    if (newText == text())
+        return;
+    m_settingText = true;
+    setText(newText);
+    setCursorPosition(0);
+    m_settingText = false;
+    if (m_onChange)
+        m_onChange();
+}
+
+int EditField::caret() const
+{
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
+
+void EditField::advanceInto()
+{
+    setFocus(Qt::OtherFocusReason);
+    setSelection(0, 1);
+}
+
+bool EditField::event(QEvent *event)
+{
+    // The window's menu shortcuts (Ctrl+X closes) act before the field's own
+    // editing shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Cut)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void EditField::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->ignore(); // the window's default and cancel buttons take these
+        return;
+    case Qt::Key_Delete:
+        QLineEdit::keyPressEvent(event); // not a typed character
+        return;
+    default:
+        break;
+    }
+    if (event->text().isEmpty() || !typeCharacter(event))
+        return QLineEdit::keyPressEvent(event);
+}
+
+// Runs the key filter on a typed character; true when the event is dealt with.
+bool EditField::typeCharacter(QKeyEvent *event)
+{
+    const QChar key = event->text().front();
+    const KeyDecision decision = m_filter ? m_filter(key) : KeyDecision::Pass;
+    if (decision == KeyDecision::Discard) {
+        event->accept();
+        return true;
+    }
+    if (decision == KeyDecision::Overtype)
+        setSelection(caret(), 1);
+    if (key != QChar(8) && text().size() - selectedText().size() >= m_typingMaxLength) {
+        event->accept(); // a full field refuses the character
+        return true;
+    }
+    return false;
+}
+
+void EditField::keyReleaseEvent(QKeyEvent *event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        emit keyReleased();
+}
+
+void EditField::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+void EditField::focusInEvent(QFocusEvent *event)
+{
+    m_focused = true;
+    QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
+        && reason != Qt::PopupFocusReason)
+        selectAll();
+}
+
+void EditField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Leaving the window, or a focus change that moved on before this field
+    // ever had the focus, is not an exit.
+    const Qt::FocusReason reason = event->reason();
+    if (!m_focused || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    m_focused = false;
+    emit exited();
+}

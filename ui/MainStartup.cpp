@@ -1,0 +1,97 @@
+// Start-up and close of the main window: the current-moment fill, the first
+// activation and the settings written at close.
+
+#include "MainUnit.h"
+
+#include <QDateTime>
+#include <QGroupBox>
+#include <QMenuBar>
+
+#include "EditField.h"
+#include "MessageBoxes.h"
+#include "SettingsStore.h"
+
+namespace {
+
+QString TwoDigits(int value)
+{
+    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
+}
+
+// The stored place values and what a field shows when one is absent.
+struct PlaceValue {
+    const char *name;
+    const char *fallback;
+};
+constexpr PlaceValue StoredCorrection{"sd", "05"};
+constexpr PlaceValue StoredDegrees{"dg", "060"};
+constexpr PlaceValue StoredMinutes{"dm", "36"};
+
+} // namespace
+
+void TMainForm::currentMomentFill(bool recordStartup)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    m_fields[Day]->setTextByHandler(TwoDigits(now.date().day()));
+    m_fields[Month]->setTextByHandler(TwoDigits(now.date().month()));
+    m_fields[Year]->setTextByHandler(QString::number(now.date().year()));
+    if (recordStartup)
+        for (Field field : {Day, Month, Year})
+            m_startupTexts[field] = m_fields[field]->text().left(4);
+    m_fields[Hour]->setTextByHandler(TwoDigits(now.time().hour()));
+    m_fields[Minute]->setTextByHandler(TwoDigits(now.time().minute()));
+    if (recordStartup)
+        for (Field field : {Hour, Minute})
+            m_startupTexts[field] = m_fields[field]->text().left(4);
+}
+
+void TMainForm::loadPlaceSettings()
+{
+    for (auto [field, value] : {std::pair{Correction, StoredCorrection}, std::pair{Degrees, StoredDegrees},
+                                std::pair{Minutes, StoredMinutes}}) {
+        const std::optional<QString> stored = m_settings.read(QString::fromLatin1(value.name));
+        m_fields[field]->setTextByHandler(stored.value_or(QString::fromLatin1(value.fallback)));
+    }
+}
+
+void TMainForm::normalisePlaceFields()
+{
+    for (auto [field, width] : {std::pair{Correction, 2}, std::pair{Degrees, 3}, std::pair{Minutes, 2}})
+        m_fields[field]->setTextByHandler(ZeroFilled(m_fields[field]->text(), width));
+    for (Field field : {Correction, Degrees, Minutes})
+        m_startupTexts[field] = m_fields[field]->text().left(4);
+}
+
+void TMainForm::FormActivate()
+{
+    RunHandler(this, [this] {
+        currentMomentFill(true);
+        loadPlaceSettings();
+        normalisePlaceFields();
+        DrawTab();
+        DrawCopyTab();
+        m_client->setFixedSize(m_copyPanel->width(), m_copyPanel->y() + m_copyPanel->height());
+        setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
+        m_firstClickDone.fill(false);
+        BitBtn1Click();
+    });
+}
+
+void TMainForm::ClientGroupBox1DblClick()
+{
+    currentMomentFill(false);
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    bool mayClose = true;
+    try {
+        m_settings.write({{QStringLiteral("sd"), m_fields[Correction]->text()},
+                          {QStringLiteral("dg"), m_fields[Degrees]->text()},
+                          {QStringLiteral("dm"), m_fields[Minutes]->text()}});
+    } catch (const VelmoraError &error) {
+        ShowErrorReport(this, error.message());
+        mayClose = false;
+    }
+    return mayClose;
+}

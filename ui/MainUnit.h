@@ -1,0 +1,176 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+#include "ChartTypes.h"
+#include "FieldRules.h"
+
+struct FieldTexts;
+class ClientGroupBox;
+class EditField;
+class ImageArea;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class SettingsStore;
+class SpinButton;
+class TAboutBox;
+class TPickDate;
+
+// The main window: the four input groups, the result images, the copy panel,
+// the three command buttons and the menu.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TMainForm(SettingsStore &settings, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The dialogs are created after the window and handed to it.
+    void setDialogs(TPickDate *picker, TAboutBox *about);
+
+    const ChartResult &result() const { return m_result; }
+
+    // Commands.
+    void BitBtn1Click();
+    void Bit2Click();
+    void BitBtn2Click();
+    void N7Click();
+    void N9Click();
+    void N2Click();
+    void N3Click();
+
+    // Drawing.
+    void DrawTab();
+    void DrawCopyTab();
+    void DrawResult();
+
+    // Start-up and close.
+    void FormActivate();
+    bool FormCloseQuery();
+
+    // Date fields.
+    KeyDecision ClientDayKeyPress(QChar key);
+    KeyDecision ClientMonthKeyPress(QChar key);
+    KeyDecision ClientYearKeyPress(QChar key);
+    void ClientDayChange();
+    void ClientMonthChange();
+    void ClientYearChange();
+    void ClientDayKeyUp();
+    void ClientMonthKeyUp();
+    void ClientDayClick();
+    void ClientMonthClick();
+    void ClientYearClick();
+    void ClientDayExit();
+    void ClientMonthExit();
+    void ClientYearExit();
+    void SpinButtonDataUpClick();
+    void SpinButtonDataDownClick();
+    void ClientGroupBox1Click();
+    void ClientGroupBox1DblClick();
+    void ClientGroupBox1MouseDown(Qt::MouseButton button);
+    void ClientGroupBox1Exit();
+
+    // Time fields.
+    KeyDecision ClientHourKeyPress(QChar key);
+    KeyDecision ClientMinuteKeyPress(QChar key);
+    void ClientHourChange();
+    void ClientMinuteChange();
+    void ClientHourKeyUp();
+    void ClientMinuteKeyUp();
+    void ClientHourClick();
+    void ClientMinuteClick();
+    void ClientHourExit();
+    void ClientMinuteExit();
+    void SpinButtonTimeUpClick();
+    void SpinButtonTimeDownClick();
+    void ClientGroupBox2Click();
+
+    // Correction and longitude fields.
+    KeyDecision ClientTimeKeyPress(QChar key);
+    KeyDecision ClientDolgotaGKeyPress(QChar key);
+    KeyDecision ClientDolgotaMKeyPress(QChar key);
+    void ClientTimeChange();
+    void ClientDolgotaGChange();
+    void ClientDolgotaMChange();
+    void ClientTimeExit();
+    void ClientDolgotaGExit();
+    void ClientDolgotaMExit();
+    void SpinButtonTUpClick();
+    void SpinButtonTDownClick();
+    void SpinButtonDUpClick();
+    void SpinButtonDDownClick();
+    void ClientButtonDolgotaClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    enum Field { Day, Month, Year, Hour, Minute, Correction, Degrees, Minutes, FieldCount };
+    enum ClickField { ClickDay, ClickMonth, ClickYear, ClickHour, ClickMinute, ClickCount };
+
+    void buildDateGroup();
+    void buildTimeGroup();
+    void buildPlaceGroups();
+    void buildResultArea();
+    void buildCopyPanel();
+    void buildMenu();
+    void connectFields();
+    void connectCommands();
+    void setTabOrder();
+
+    void currentMomentFill(bool recordStartup);
+    void loadPlaceSettings();
+    void normalisePlaceFields();
+    void setPickerDate(const CalendarDate &date);
+    void openDatePicker();
+    void drawPreviousResult();
+    FieldTexts fieldTexts() const;
+    bool inputFieldHasFocus() const;
+
+    void firstClick(EditField *field, ClickField flag);
+    void dateExit(EditField *field, const DateFieldRule &rule, Field which);
+    void dateKeyUp(EditField *field, int threshold, EditField *next);
+    void timeExit(EditField *field, int limit, Field which);
+    void stepField(EditField *field, bool up, int low, int high, int width);
+    void spinDate(bool up);
+    void spinTime(bool up);
+    void spinLongitude(bool up);
+    void spinCorrection(bool up);
+    void afterDateFieldExit(EditField *field);
+
+    SettingsStore &m_settings;
+    TPickDate *m_picker = nullptr;
+    TAboutBox *m_about = nullptr;
+
+    ChartResult m_result;
+    std::int32_t m_solarMonth = 1;
+    std::int32_t m_yearGroup = 0;
+    bool m_hasResult = false;
+    bool m_activated = false;
+
+    std::array<QString, FieldCount> m_startupTexts;
+    std::array<bool, ClickCount> m_firstClickDone{};
+
+    ClientGroupBox *m_dateGroup = nullptr;
+    ClientGroupBox *m_timeGroup = nullptr;
+    QGroupBox *m_correctionGroup = nullptr;
+    QGroupBox *m_longitudeGroup = nullptr;
+    std::array<EditField *, FieldCount> m_fields{};
+    SpinButton *m_spinDate = nullptr;
+    SpinButton *m_spinTime = nullptr;
+    SpinButton *m_spinCorrection = nullptr;
+    SpinButton *m_spinLongitude = nullptr;
+    QPushButton *m_hemisphere = nullptr;
+    QPushButton *m_calculate = nullptr;
+    QPushButton *m_copy = nullptr;
+    QPushButton *m_close = nullptr;
+    QGroupBox *m_copyPanel = nullptr;
+    std::array<ImageArea *, 6> m_images{};
+    QWidget *m_client = nullptr;
+};

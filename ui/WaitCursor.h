@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QApplication>
+
+// The wait cursor for the whole screen while a calculation runs; the normal
+// cursor returns exactly once, whichever way the calculation ends.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { restore(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+
+    void restore()
+    {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+        m_active = false;
+    }
+
+private:
+    bool m_active = true;
+};
