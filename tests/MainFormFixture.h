@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "EditField.h"
 #include "MainUnit.h"
 #include "MessageBoxes.h"
 #include "ModalWatcher.h"
@@ -71,7 +72,9 @@ protected:
         }
     }
 
-    QLineEdit *field(const char *name) { return form->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    EditField *field(const char *name) { return form->findChild<EditField *>(QString::fromLatin1(name)); }
+    // Writes a field as a handler does (no typing rules, caret at the start).
+    void put(const char *name, const QString &text) { field(name)->setTextByHandler(text); }
     QString text(const char *name) { return field(name)->text(); }
 
     // Puts a chart input into the fields as a handler would.
@@ -82,7 +85,7 @@ protected:
                                "ClientMinute", "ClientTime", "ClientDolgotaG", "ClientDolgotaM"};
         const QString texts[] = {day, month, year, hour, minute, correction, degrees, minutes};
         for (int i = 0; i < 8; ++i)
-            field(names[i])->setText(texts[i]);
+            put(names[i], texts[i]);
     }
 
     MemorySettings settings;

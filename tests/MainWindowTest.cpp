@@ -78,8 +78,8 @@ TEST_F(MainWindow, FailedCalculationsKeepThePreviousResult)
     calculate();
     const QImage before = image("Image1").copy();
 
-    field("ClientDay")->setText("31");
-    field("ClientMonth")->setText("02");
+    put("ClientDay", "31");
+    put("ClientMonth", "02");
     calculate();
     EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
     EXPECT_EQ(form->focusWidget(), field("ClientDay"));
@@ -87,8 +87,8 @@ TEST_F(MainWindow, FailedCalculationsKeepThePreviousResult)
     EXPECT_EQ(form->result(), WorkedExample);
 
     modals.clear();
-    field("ClientMonth")->setText("01");
-    field("ClientMinute")->setText("");
+    put("ClientMonth", "01");
+    put("ClientMinute", "");
     calculate();
     EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
     EXPECT_FALSE(HasInk(image("Image1"), {9, 31, 20, 10})); // tables drawn empty
@@ -107,9 +107,9 @@ TEST_F(MainWindow, FailedCalculationsKeepThePreviousResult)
 TEST_F(MainWindow, CloseStoresCorrectionAndLongitudeAsTheyStand)
 {
     start();
-    field("ClientTime")->setText("7");
-    field("ClientDolgotaG")->setText("1");
-    field("ClientDolgotaM")->setText("");
+    put("ClientTime", "7");
+    put("ClientDolgotaG", "1");
+    put("ClientDolgotaM", "");
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(settings.values["sd"], "7");

@@ -1,0 +1,102 @@
+#include <QDate>
+#include <QDir>
+#include <QGroupBox>
+#include <QLocale>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "ImageArea.h"
+#include "MainFormFixture.h"
+
+class MainCommands : public MainFormTest
+{
+protected:
+    const QImage &image(const char *name)
+    {
+        return form->findChild<ImageArea *>(QString::fromLatin1(name))->image();
+    }
+    QString copyCaption() { return form->findChild<QGroupBox *>("GroupBox3")->title(); }
+    void press(const char *button) { QTest::mouseClick(form->findChild<QPushButton *>(button), Qt::LeftButton); }
+};
+
+TEST_F(MainCommands, CopyShowsTheLastResultUnderTheFieldsAsTheyStand)
+{
+    start();
+    EXPECT_EQ(copyCaption(), "Копия");
+    enter("01", "01", "2000", "12", "00", "00", "000", "00");
+    press("BitBtn1");
+    // Edited without calculating: the caption follows the fields, the
+    // tables the last calculation.
+    put("ClientDay", "06");
+    put("ClientMonth", "12");
+    put("ClientYear", "2026");
+    put("ClientHour", "7");
+    press("Bit2");
+    const QString date = QLocale::system().toString(QDate(2026, 12, 6), QLocale::ShortFormat);
+    EXPECT_EQ(copyCaption(), date + "  7:00");
+    EXPECT_EQ(image("Image4"), image("Image1"));
+    EXPECT_EQ(image("Image5"), image("Image2"));
+    EXPECT_EQ(image("Image6"), image("Image3"));
+
+    // Twice in a row gives the same picture.
+    const QImage copied = image("Image4").copy();
+    press("Bit2");
+    EXPECT_EQ(image("Image4"), copied);
+    EXPECT_TRUE(modals.messages().isEmpty());
+}
+
+TEST_F(MainCommands, CopyOfAnImpossibleDateChangesNothing)
+{
+    start();
+    const QImage before = image("Image4").copy();
+    put("ClientDay", "31");
+    put("ClientMonth", "02");
+    form->Bit2Click();
+    put("ClientDay", "");
+    form->Bit2Click();
+    EXPECT_EQ(modals.messages(), (QStringList{"Invalid argument to date encode.", "'' is not a valid integer value."}));
+    EXPECT_EQ(copyCaption(), "Копия");
+    EXPECT_EQ(image("Image4"), before);
+}
+
+TEST_F(MainCommands, CopyAfterAFailedCalculationKeepsTheLastFullResult)
+{
+    start();
+    enter("01", "01", "2000", "12", "00", "00", "000", "00");
+    press("BitBtn1");
+    const QImage result = image("Image1").copy();
+    put("ClientMinute", "");
+    form->BitBtn1Click(); // fails after the tables were cleared
+    put("ClientMinute", "00");
+    form->Bit2Click();
+    EXPECT_EQ(image("Image4"), result);
+}
+
+TEST_F(MainCommands, PrintWithoutAPrinterSaysSo)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer is configured; not printing on it from a test";
+    start();
+    field("ClientDay")->setFocus();
+    QTest::keyClick(field("ClientDay"), Qt::Key_F8);
+    EXPECT_EQ(modals.messages(), QStringList{"Ошибка печати"});
+}
+
+TEST_F(MainCommands, HelpIsReadFromTheWorkingDirectory)
+{
+    start();
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    form->N2Click();
+    EXPECT_EQ(modals.messages(), QStringList{"File not found."});
+    QFile help(dir.filePath("help.txt"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("A\r\nB");
+    help.close();
+    modals.clear();
+    form->N2Click();
+    EXPECT_EQ(modals.messages(), QStringList{"\r\nA\r\nB"});
+    QDir::setCurrent(previous);
+}
