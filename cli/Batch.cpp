@@ -9,6 +9,10 @@
 
 int RunBatch(std::istream &in, std::ostream &out, bool json)
 {
+    // The charts of one batch share the solar terms they find: many cases of
+    // one year and correction cost one search of its terms.
+    SolarTermCache terms;
+    const SolarTermOptions options{TermSearch::Fast, &terms};
     int status = 0;
     std::string line;
     while (std::getline(in, line)) {
@@ -19,7 +23,7 @@ int RunBatch(std::istream &in, std::ostream &out, bool json)
         const ChartRequest request = ParseCsvLine(line);
         std::string error = request.Error;
         if (request.Input) {
-            const ChartOutcome outcome = ComputeChart(*request.Input);
+            const ChartOutcome outcome = ComputeChart(*request.Input, options);
             if (outcome.Details) {
                 const std::string input = CsvLineOf(*request.Input);
                 out << (json ? FormatJson(input, *outcome.Details)

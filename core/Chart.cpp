@@ -5,7 +5,7 @@
 #include "Pillars.h"
 #include "Squares.h"
 
-ChartOutcome ComputeChart(const ChartInput &input)
+ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &options)
 {
     ChartDetails details;
     details.Moment = ChartMomentOf(input);
@@ -15,7 +15,7 @@ ChartOutcome ComputeChart(const ChartInput &input)
     details.SunLongitude = *sun;
 
     const std::optional<SolarTerms> terms =
-        FindSolarTerms(details.Moment, details.SunLongitude, input.Correction);
+        FindSolarTerms(details.Moment, details.SunLongitude, input.Correction, options);
     if (!terms)
         return {std::nullopt, Messages::EphemerisRange};
     details.Terms = *terms;

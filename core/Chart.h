@@ -23,4 +23,6 @@ struct ChartOutcome {
     std::string Error;
 };
 
-ChartOutcome ComputeChart(const ChartInput &input);
+// options choose the solar-term search and a cache of terms shared by the
+// charts of one run; the result is the same with any options.
+ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &options = {});

@@ -5,54 +5,20 @@
 
 namespace {
 
-// The search compares against six fixed bounds. The two spring targets use
-// the numbers as written (315.1, not 300 + 15.1, which may differ in the last
-// bit); the others are 30k + 15.1 and so on, computed in that order.
-struct TermBounds {
-    double above1, above2, above3;
-    double below1, below2, below3;
-};
-
-TermBounds BoundsFor(double target)
+// Term index of searchYear, from the cache when it holds it.
+std::optional<double> TermOfYear(std::int32_t searchYear, int index, std::int32_t correction,
+                                 const SolarTermOptions &options)
 {
-    if (target == 315)
-        return {315.1, 315.01, 315.001, 314.9, 314.99, 314.999};
-    if (target == 345)
-        return {345.1, 345.01, 345.001, 344.9, 344.99, 344.999};
-    const double base = 30.0 * static_cast<int>((target - 15) / 30);
-    return {base + 15.1, base + 15.01, base + 15.001, base + 14.9, base + 14.99, base + 14.999};
-}
-
-// Far more steps than any start within a few days of its term needs (a few
-// hundred); a search that has not settled by then never will.
-constexpr int MaxSearchSteps = 100000;
-
-std::optional<double> SearchUncorrected(std::int32_t year, std::int32_t month, double target)
-{
-    const TermBounds b = BoundsFor(target);
-    double offset = 0;
-    for (int step = 0; step < MaxSearchSteps; ++step) {
-        const double trial = JulianDay(year, month, 4, offset);
-        const std::optional<double> longitude = SunLongitudeAt(trial);
-        if (!longitude)
-            return std::nullopt;
-        const double L = *longitude;
-        if (L > b.above1)
-            offset -= 0.5;
-        else if (L > b.above2)
-            offset -= 0.05;
-        else if (L > b.above3)
-            offset -= 0.005;
-        else if (L < b.below1)
-            offset += 0.5;
-        else if (L < b.below2)
-            offset += 0.05;
-        else if (L < b.below3)
-            offset += 0.005;
-        else
-            return trial;
+    if (options.Cache) {
+        if (const std::optional<double> *known = options.Cache->Find(searchYear, correction, index))
+            return *known;
     }
-    return std::nullopt;
+    const TermStart start = SolarTermStart(searchYear, index);
+    const std::optional<double> moment =
+        FindSolarTerm(start.Year, start.Month, start.Target, correction, options.Search);
+    if (options.Cache)
+        options.Cache->Store(searchYear, correction, index, moment);
+    return moment;
 }
 
 std::int32_t SquareYearOf(const CalendarDate &date, double sunLongitude, std::int32_t solarYear)
@@ -71,27 +37,40 @@ std::int32_t SquareYearOf(const CalendarDate &date, double sunLongitude, std::in
 } // namespace
 
 std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth,
-                                    double target, std::int32_t correction)
+                                    double target, std::int32_t correction, TermSearch search)
 {
-    const std::optional<double> found = SearchUncorrected(startYear, startMonth, target);
+    const std::optional<double> found = SearchTerm(startYear, startMonth, target, search);
     if (!found)
         return std::nullopt;
     const CalendarMoment at = CalendarOf(*found);
     return JulianDay(at.Date.Year, at.Date.Month, at.Date.Day, at.Hour + correction);
 }
 
+TermStart SolarTermStart(std::int32_t searchYear, int index)
+{
+    if (index == 0)
+        return {searchYear, 2, 315};
+    if (index == 1)
+        return {searchYear, 3, 345};
+    const int k = index - 2;
+    const int month = k + 4;
+    const double target = 15 + 30 * k;
+    return month <= 12 ? TermStart{searchYear, month, target}
+                       : TermStart{searchYear + 1, month - 12, target};
+}
+
 std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude,
-                                         std::int32_t correction)
+                                         std::int32_t correction, const SolarTermOptions &options)
 {
     SolarTerms terms;
     auto &T = terms.TermMoments;
     const CalendarDate &date = moment.ChartDate;
 
     terms.SearchYear = date.Month == 1 ? date.Year - 1 : date.Year;
-    auto spring = FindSolarTerm(terms.SearchYear, 2, 315, correction);
+    auto spring = TermOfYear(terms.SearchYear, 0, correction, options);
     if (spring && date.Month == 2 && *spring >= moment.ChartJD) {
         terms.SearchYear = date.Year - 1;
-        spring = FindSolarTerm(terms.SearchYear, 2, 315, correction);
+        spring = TermOfYear(terms.SearchYear, 0, correction, options);
     }
     if (!spring)
         return std::nullopt;
@@ -100,18 +79,11 @@ std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLo
     terms.SquareYear = SquareYearOf(date, sunLongitude, terms.SolarYear);
     terms.YearGroup = static_cast<std::int32_t>(FloorMod(terms.SolarYear, 3));
 
-    const auto next = FindSolarTerm(terms.SearchYear, 3, 345, correction);
-    if (!next)
-        return std::nullopt;
-    T[1] = *next;
-    for (int k = 0; k <= 9; ++k) {
-        const int month = k + 4;
-        const auto term = month <= 12
-            ? FindSolarTerm(terms.SearchYear, month, 15 + 30 * k, correction)
-            : FindSolarTerm(terms.SearchYear + 1, month - 12, 15 + 30 * k, correction);
+    for (int i = 1; i < SolarTermCache::TermCount; ++i) {
+        const auto term = TermOfYear(terms.SearchYear, i, correction, options);
         if (!term)
             return std::nullopt;
-        T[k + 2] = *term;
+        T[i] = *term;
     }
     T[12] = T[11] + 31;
 

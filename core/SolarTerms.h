@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "ChartTypes.h"
+#include "SolarTermCache.h"
+#include "TermSearch.h"
 #include "TimeScale.h"
 
 // The twelve solar terms of the solar year around a chart moment, found by a
@@ -15,9 +17,29 @@
 // searched from day 4 of startMonth (1..12) of startYear at 0 h in steps of
 // 30, 3 and 0.3 minutes until the longitude is within 0.001 degree, and then
 // moved by correction hours (later for a positive correction). Nothing when
-// the ephemeris fails on the way or the search does not settle.
+// the ephemeris fails on the way or the search does not settle. Both kinds of
+// search give the same Julian day, bit for bit.
 std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth,
-                                    double target, std::int32_t correction);
+                                    double target, std::int32_t correction,
+                                    TermSearch search = TermSearch::Fast);
+
+// Where the search for term index (0..11: 315, 345, 15, ..., 285 degrees) of
+// a solar year that begins in searchYear starts: February for 315, March for
+// 345, then one month later for each 30 degrees, up to January of
+// searchYear + 1 for 285.
+struct TermStart {
+    std::int32_t Year = 0;
+    std::int32_t Month = 0; // 1..12
+    double Target = 0;      // degrees
+};
+TermStart SolarTermStart(std::int32_t searchYear, int index);
+
+// How FindSolarTerms searches: which search, and terms kept from earlier
+// charts (nullptr: every term is searched afresh, as the window does).
+struct SolarTermOptions {
+    TermSearch Search = TermSearch::Fast;
+    SolarTermCache *Cache = nullptr;
+};
 
 struct SolarTerms {
     // Julian days of the terms 315, 345, 15, ..., 285 degrees, each moved by
@@ -33,4 +55,5 @@ struct SolarTerms {
 // The terms for the solar year holding the moment, with sunLongitude the
 // sun's longitude at moment.ChartJD. Nothing when the ephemeris fails.
 std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude,
-                                         std::int32_t correction);
+                                         std::int32_t correction,
+                                         const SolarTermOptions &options = {});
