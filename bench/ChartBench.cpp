@@ -1,10 +1,22 @@
-// Cost of one chart and of one solar-term search, with the number of sun
-// positions (swe_calc calls) each takes.
+// Cost of a chart with the fast and with the step-by-step solar-term search,
+// of one search, and of many random charts through the tool's batch path,
+// with the number of sun positions (swe_calc calls) each takes. At the end
+// the speed-ups are printed as ratios of figures measured in the same run.
 
 #include <benchmark/benchmark.h>
 
+#include <iostream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Batch.h"
 #include "Chart.h"
+#include "ChartRequest.h"
 #include "Ephemeris.h"
+#include "RandomCases.h"
 
 namespace {
 
@@ -15,27 +27,125 @@ const ChartInput Inputs[] = {
     {15, 7, 1953, 23, 30, 3, 37, 37, "E"},
 };
 
-void FullChart(benchmark::State &state)
+constexpr int BatchCharts = 100000;
+constexpr int LiteralCharts = 1000;
+
+// Per chart: CPU time (seconds, shown with a unit prefix) and swe_calc calls.
+void CountPerChart(benchmark::State &state, std::int64_t chartsPerIteration,
+                   std::uint64_t callsBefore)
+{
+    const double charts = static_cast<double>(state.iterations() * chartsPerIteration);
+    state.counters["time/chart"] =
+        benchmark::Counter(charts, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["swe_calc/chart"] =
+        static_cast<double>(SunCalcCount() - callsBefore) / charts;
+}
+
+std::vector<ChartInput> RandomInputs(int count, std::uint64_t seed)
+{
+    std::mt19937_64 random(seed);
+    std::vector<ChartInput> inputs;
+    for (int i = 0; i < count; ++i)
+        inputs.push_back(RandomChartInput(random, 1900, 2100));
+    return inputs;
+}
+
+void FullChart(benchmark::State &state, TermSearch search)
 {
     std::size_t i = 0;
     const std::uint64_t callsBefore = SunCalcCount();
     for (auto _ : state) {
-        const ChartOutcome outcome = ComputeChart(Inputs[i++ % std::size(Inputs)]);
+        const ChartOutcome outcome = ComputeChart(Inputs[i++ % std::size(Inputs)], {search});
         benchmark::DoNotOptimize(outcome);
     }
-    state.counters["swe_calc/chart"] = benchmark::Counter(
-        static_cast<double>(SunCalcCount() - callsBefore) / static_cast<double>(state.iterations()));
+    CountPerChart(state, 1, callsBefore);
 }
-BENCHMARK(FullChart)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FullChart, Fast, TermSearch::Fast)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FullChart, Literal, TermSearch::Literal)->Unit(benchmark::kMillisecond);
 
-void SingleSolarTerm(benchmark::State &state)
+void SingleSolarTerm(benchmark::State &state, TermSearch search)
 {
     const std::uint64_t callsBefore = SunCalcCount();
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindSolarTerm(2024, 2, 315, 5));
+        benchmark::DoNotOptimize(FindSolarTerm(2024, 2, 315, 5, search));
     state.counters["swe_calc/term"] = benchmark::Counter(
         static_cast<double>(SunCalcCount() - callsBefore) / static_cast<double>(state.iterations()));
 }
-BENCHMARK(SingleSolarTerm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SingleSolarTerm, Fast, TermSearch::Fast)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SingleSolarTerm, Literal, TermSearch::Literal)->Unit(benchmark::kMicrosecond);
+
+// Random charts of 1900..2100, every correction, as one batch of the tool:
+// parsing, the charts with their shared solar terms, and the output lines.
+void RandomBatch(benchmark::State &state)
+{
+    std::string text;
+    for (const ChartInput &input : RandomInputs(BatchCharts, 1)) {
+        text += CsvLineOf(input);
+        text += '\n';
+    }
+    const std::uint64_t callsBefore = SunCalcCount();
+    for (auto _ : state) {
+        std::istringstream in(text);
+        std::ostringstream out;
+        benchmark::DoNotOptimize(RunBatch(in, out, false));
+    }
+    CountPerChart(state, BatchCharts, callsBefore);
+}
+BENCHMARK(RandomBatch)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The same kind of charts, fewer of them, each searching every term step by
+// step as a chart did before the fast search and the batch's shared terms.
+void RandomLiteral(benchmark::State &state)
+{
+    const std::vector<ChartInput> inputs = RandomInputs(LiteralCharts, 2);
+    const std::uint64_t callsBefore = SunCalcCount();
+    for (auto _ : state) {
+        for (const ChartInput &input : inputs)
+            benchmark::DoNotOptimize(ComputeChart(input, {TermSearch::Literal}));
+    }
+    CountPerChart(state, LiteralCharts, callsBefore);
+}
+BENCHMARK(RandomLiteral)->Unit(benchmark::kSecond)->Iterations(1);
+
+// Console output as usual, keeping the per-chart figures for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            const auto perChart = run.counters.find("time/chart");
+            if (perChart != run.counters.end())
+                secondsPerChart_[run.benchmark_name()] = perChart->second.value;
+        }
+    }
+
+    void PrintRatio(const std::string &slow, const std::string &fast, const char *what) const
+    {
+        const auto s = secondsPerChart_.find(slow);
+        const auto f = secondsPerChart_.find(fast);
+        if (s == secondsPerChart_.end() || f == secondsPerChart_.end() || f->second <= 0)
+            return;
+        std::cout << what << ": " << s->second * 1000 << " ms / " << f->second * 1000
+                  << " ms CPU time per chart = " << s->second / f->second << " times faster\n";
+    }
+
+private:
+    std::map<std::string, double> secondsPerChart_;
+};
 
 } // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio("FullChart/Literal", "FullChart/Fast", "chart, fast vs step-by-step search");
+    reporter.PrintRatio("RandomLiteral/iterations:1", "RandomBatch/iterations:1",
+                        "random charts, batch vs step-by-step search");
+    benchmark::Shutdown();
+    return 0;
+}
