@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+
+class Canvas;
+
+// The date picker's button images: an enabled and a greyed, disabled state,
+// each on a transparent background.
+
+// A 16 x 16 calendar sheet: red band at the top, a row of marks, a figure 1.
+void DrawCalendarSheet(Canvas &canvas, bool enabled);
+QIcon CalendarSheetGlyph();
+
+// An 18 x 18 red diagonal cross.
+void DrawCloseCross(Canvas &canvas, bool enabled);
+QIcon CloseCrossGlyph();
