@@ -5,6 +5,7 @@
 #include "AboutUnit.h"
 #include "MainUnit.h"
 #include "QtSettingsStore.h"
+#include "TerminationSignals.h"
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +17,12 @@ int main(int argc, char *argv[])
     TMainForm form(settings);
     TAboutBox about(&form);
     form.setDialogs(nullptr, &about);
+
+    // Logging off, shutting down or a stop request closes the window as the
+    // user would, so the correction and longitude are stored.
+    TerminationSignals stopRequests(&form);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
+
     form.show();
     return QApplication::exec();
 }
