@@ -6,6 +6,7 @@
 #include "MainUnit.h"
 #include "QtSettingsStore.h"
 #include "TerminationSignals.h"
+#include "Unit2.h"
 
 int main(int argc, char *argv[])
 {
@@ -15,8 +16,9 @@ int main(int argc, char *argv[])
     // The three windows live until the program ends, created in this order.
     QtSettingsStore settings;
     TMainForm form(settings);
+    TPickDate picker(&form);
     TAboutBox about(&form);
-    form.setDialogs(nullptr, &about);
+    form.setDialogs(&picker, &about);
 
     // Logging off, shutting down or a stop request closes the window as the
     // user would, so the correction and longitude are stored.

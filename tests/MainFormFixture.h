@@ -9,11 +9,13 @@
 
 #include <memory>
 
+#include "AboutUnit.h"
 #include "EditField.h"
 #include "MainUnit.h"
 #include "MessageBoxes.h"
 #include "ModalWatcher.h"
 #include "SettingsStore.h"
+#include "Unit2.h"
 
 inline void PrintTo(const QString &text, std::ostream *out)
 {
@@ -58,6 +60,9 @@ protected:
     void start()
     {
         form = std::make_unique<TMainForm>(settings);
+        picker = new TPickDate(form.get());
+        about = new TAboutBox(form.get());
+        form->setDialogs(picker, about);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
@@ -91,4 +96,6 @@ protected:
     MemorySettings settings;
     ModalWatcher modals;
     std::unique_ptr<TMainForm> form;
+    TPickDate *picker = nullptr; // owned by the window, as in the program
+    TAboutBox *about = nullptr;
 };

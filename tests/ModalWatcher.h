@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // Closes every modal box that opens while it lives and records its text, so
 // a test never hangs on one and can check which messages appeared.
 class ModalWatcher
@@ -18,6 +20,9 @@ public:
     }
 
     const QStringList &messages() const { return m_messages; }
+    // What to do with a modal dialog that is not a message box; by default
+    // it is closed.
+    void onDialog(std::function<void(QWidget *)> handler) { m_onDialog = std::move(handler); }
     void clear() { m_messages.clear(); }
 
 private:
@@ -31,10 +36,14 @@ private:
             box->accept();
         } else {
             m_messages << QStringLiteral("<dialog %1>").arg(modal->objectName());
-            modal->close();
+            if (m_onDialog)
+                m_onDialog(modal);
+            if (modal->isVisible())
+                modal->close();
         }
     }
 
     QTimer m_timer;
+    std::function<void(QWidget *)> m_onDialog;
     QStringList m_messages;
 };

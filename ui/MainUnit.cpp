@@ -92,12 +92,6 @@ TMainForm::TMainForm(SettingsStore &settings, QWidget *parent)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::setDialogs(TPickDate *picker, TAboutBox *about)
-{
-    m_picker = picker;
-    m_about = about;
-}
-
 void TMainForm::buildMenu()
 {
     QMenu *print = menuBar()->addMenu(QStringLiteral("&Печать"));
