@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AboutUnit.h"
-#include "BoxRecorder.h"
+#include "ModalWatcher.h"
 
 #include <QLabel>
 
@@ -48,7 +48,7 @@ TEST(AboutBox, ShownModallyTwiceWithTheSameContent)
 {
     TAboutBox box;
     const QString before = Child(box, "Label3")->text() + Child(box, "Label2")->text();
-    BoxRecorder watcher;
+    ModalWatcher watcher;
     box.exec();
     box.exec();
     ASSERT_EQ(watcher.seen().size(), 2u);

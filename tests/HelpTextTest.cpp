@@ -2,7 +2,7 @@
 
 #include "HelpText.h"
 #include "MessageBoxes.h"
-#include "BoxRecorder.h"
+#include "ModalWatcher.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,10 +116,10 @@ TEST_F(HelpFile, UnreadableFile)
 TEST_F(HelpFile, ShownInOnePlainBoxWithOk)
 {
     Write("<b>A</b>\nB");
-    BoxRecorder watcher;
+    ModalWatcher watcher;
     ShowHelp(nullptr);
     ASSERT_EQ(watcher.seen().size(), 1u);
-    const BoxRecorder::Seen &box = watcher.seen()[0];
+    const ModalWatcher::Seen &box = watcher.seen()[0];
     EXPECT_EQ(box.title, QStringLiteral("Velmora"));
     EXPECT_EQ(box.text, QStringLiteral("\r\n<b>A</b>\r\nB"));
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
@@ -130,7 +130,7 @@ TEST_F(HelpFile, ShownInOnePlainBoxWithOk)
 TEST_F(HelpFile, EmptyFileGivesAnEmptyBoxAndAMissingOneNoBox)
 {
     Write("");
-    BoxRecorder watcher;
+    ModalWatcher watcher;
     ShowHelp(nullptr);
     ASSERT_EQ(watcher.seen().size(), 1u);
     EXPECT_TRUE(watcher.seen()[0].text.isEmpty());

@@ -1,17 +1,26 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
-// Closes every modal box that opens while it lives and records its text, so
-// a test never hangs on one and can check which messages appeared.
+// Closes every modal window that opens while it lives and records how each
+// looked, so a test never hangs on one and can check which boxes appeared.
 class ModalWatcher
 {
 public:
+    struct Seen {
+        QString objectName, title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttonCount = 0;
+        Qt::TextFormat format = Qt::AutoText;
+    };
+
     ModalWatcher()
     {
         m_timer.setInterval(10);
@@ -19,31 +28,42 @@ public:
         m_timer.start();
     }
 
-    const QStringList &messages() const { return m_messages; }
+    const std::vector<Seen> &seen() const { return m_seen; }
+    // The texts of the message boxes, and "<dialog name>" for other dialogs.
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const Seen &s : m_seen)
+            texts << (s.buttonCount ? s.text : QStringLiteral("<dialog %1>").arg(s.objectName));
+        return texts;
+    }
+    void clear() { m_seen.clear(); }
     // What to do with a modal dialog that is not a message box; by default
     // it is closed.
     void onDialog(std::function<void(QWidget *)> handler) { m_onDialog = std::move(handler); }
-    void clear() { m_messages.clear(); }
 
 private:
     void closeModal()
     {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
             return;
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            m_messages << box->text();
-            box->accept();
-        } else {
-            m_messages << QStringLiteral("<dialog %1>").arg(modal->objectName());
-            if (m_onDialog)
-                m_onDialog(modal);
-            if (modal->isVisible())
-                modal->close();
+        Seen seen{dialog->objectName(), dialog->windowTitle(), {}};
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        if (box) {
+            seen.text = box->text();
+            seen.icon = box->icon();
+            seen.buttonCount = static_cast<int>(box->buttons().size());
+            seen.format = box->textFormat();
         }
+        m_seen.push_back(seen);
+        if (!box && m_onDialog)
+            m_onDialog(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
     }
 
     QTimer m_timer;
+    std::vector<Seen> m_seen;
     std::function<void(QWidget *)> m_onDialog;
-    QStringList m_messages;
 };

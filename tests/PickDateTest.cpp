@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "BoxRecorder.h"
+#include "ModalWatcher.h"
 #include "Calendar.h"
 #include "SpinButton.h"
 #include "Unit2.h"
@@ -59,7 +59,7 @@ protected:
 class PickDateBoxTest : public PickDateTest
 {
 protected:
-    BoxRecorder boxes;
+    ModalWatcher boxes;
 };
 
 } // namespace

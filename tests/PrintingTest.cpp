@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BoxRecorder.h"
+#include "ModalWatcher.h"
 #include "Printing.h"
 
 #include <QPrinter>
@@ -80,7 +80,7 @@ TEST(Printing, WithoutDefaultPrinterTheCommandReportsPrintError)
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer";
     EXPECT_EQ(MakeDefaultPrinter(), nullptr);
-    BoxRecorder watcher;
+    ModalWatcher watcher;
     PrintOnDefaultPrinter(nullptr, PrintTexts{}, ChartResult{});
     ASSERT_EQ(watcher.seen().size(), 1u);
     EXPECT_EQ(watcher.seen()[0].text, QStringLiteral("Ошибка печати"));

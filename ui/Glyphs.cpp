@@ -17,8 +17,7 @@ QIcon Glyph(int size, const std::function<void(QPainter &)> &draw)
         painter.setRenderHint(QPainter::Antialiasing);
         draw(painter);
     }
-    QIcon icon(pixmap);
-    return icon; // QIcon derives the greyed disabled image itself
+    return QIcon(pixmap); // QIcon derives the greyed disabled image itself
 }
 
 void Tick(QPainter &p)
@@ -30,11 +29,6 @@ void Tick(QPainter &p)
 } // namespace
 
 QIcon CalculateGlyph()
-{
-    return Glyph(16, Tick);
-}
-
-QIcon ApplyGlyph()
 {
     return Glyph(16, Tick);
 }
@@ -60,14 +54,5 @@ QIcon CloseGlyph()
         p.setPen(QPen(QColor(160, 0, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(QPointF(9, 9), QPointF(16, 9));
         p.drawPolyline(QPolygonF({QPointF(13, 6), QPointF(16, 9), QPointF(13, 12)}));
-    });
-}
-
-QIcon CancelGlyph()
-{
-    return Glyph(16, [](QPainter &p) {
-        p.setPen(QPen(QColor(192, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
-        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
     });
 }

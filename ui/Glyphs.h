@@ -7,5 +7,3 @@
 QIcon CalculateGlyph(); // 16 x 16: a green tick
 QIcon CopyGlyph();      // 16 x 16: two overlapping sheets
 QIcon CloseGlyph();     // 18 x 18: an open door with an arrow
-QIcon ApplyGlyph();     // 16 x 16: the same tick, for dialogs
-QIcon CancelGlyph();    // 16 x 16: a red cross
