@@ -1,6 +1,7 @@
 #include "AboutUnit.h"
 
 #include "Canvas.h"
+#include "Fonts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -41,10 +42,7 @@ QLabel *TAboutBox::addLabel(const char *name, const QString &text, int left, int
 {
     auto *label = new QLabel(text, Panel1);
     label->setObjectName(QString::fromLatin1(name));
-    QFont font = Canvas::defaultFont();
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(PixelFont(pixelSize, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ColorFromValue(color));
     label->setPalette(palette);

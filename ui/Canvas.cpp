@@ -2,12 +2,11 @@
 
 #include <QPainter>
 
+#include "Fonts.h"
+
 QFont Canvas::defaultFont()
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
+    return PixelFont(11);
 }
 
 QColor ColorFromValue(unsigned value)

@@ -51,22 +51,16 @@ void TMainForm::DrawResult()
 void TMainForm::BitBtn1Click()
 {
     RunHandler(this, [this] {
-        const auto date = ReadDateFields(m_fields[Day]->text().toStdString(),
-                                         m_fields[Month]->text().toStdString(),
-                                         m_fields[Year]->text().toStdString());
-        if (!date) {
-            ShowMessage(this, QString::fromUtf8(Messages::DateDoesNotExist));
-            m_fields[Day]->setFocus();
+        const auto date = checkedDate();
+        if (!date)
             return;
-        }
         setPickerDate(*date);
         DrawTab();
         WaitCursor wait;
         const auto input = ReadChartInput(fieldTexts());
         if (!input) {
             wait.restore();
-            ShowMessage(this, QString::fromUtf8(Messages::DateDoesNotExist));
-            m_fields[Day]->setFocus();
+            reportDateDoesNotExist();
             return;
         }
         const ChartOutcome outcome = ComputeChart(*input);
@@ -87,6 +81,22 @@ void TMainForm::BitBtn1Click()
         m_hasResult = true;
         DrawResult();
     });
+}
+
+void TMainForm::reportDateDoesNotExist()
+{
+    ShowMessage(this, QString::fromUtf8(Messages::DateDoesNotExist));
+    m_fields[Day]->setFocus();
+}
+
+// The date of the three date fields, or nothing after the message.
+std::optional<CalendarDate> TMainForm::checkedDate()
+{
+    const auto date = ReadDateFields(m_fields[Day]->text().toStdString(), m_fields[Month]->text().toStdString(),
+                                     m_fields[Year]->text().toStdString());
+    if (!date)
+        reportDateDoesNotExist();
+    return date;
 }
 
 FieldTexts TMainForm::fieldTexts() const

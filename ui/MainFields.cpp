@@ -7,9 +7,7 @@
 
 #include "ClientGroupBox.h"
 #include "EditField.h"
-#include "FieldText.h"
 #include "MessageBoxes.h"
-#include "Messages.h"
 #include "SpinButton.h"
 
 namespace {
@@ -37,21 +35,23 @@ void TMainForm::ClientDayChange() { AdvanceWhenFull(m_fields[Day], 2, m_fields[M
 void TMainForm::ClientMonthChange() { AdvanceWhenFull(m_fields[Month], 2, m_fields[Year]); }
 void TMainForm::ClientYearChange() { AdvanceWhenFull(m_fields[Year], 4, m_fields[Hour]); }
 
-void TMainForm::dateKeyUp(EditField *field, int threshold, EditField *next)
+// A first digit that cannot begin a two-digit value, or a full field with
+// the caret behind it, moves on: into the next field, or to a button.
+void TMainForm::keyUpMoveOn(EditField *field, int threshold, QWidget *next)
 {
-    switch (KeyUpRule(field->text(), field->caret(), threshold)) {
-    case KeyUpAction::None:
+    const KeyUpAction action = KeyUpRule(field->text(), field->caret(), threshold);
+    if (action == KeyUpAction::None)
         return;
-    case KeyUpAction::KeepFirstAndMoveOn:
+    if (action == KeyUpAction::KeepFirstAndMoveOn)
         field->setTextByHandler(field->text().left(1));
-        [[fallthrough]];
-    case KeyUpAction::MoveOn:
-        next->advanceInto();
-    }
+    if (auto *nextField = qobject_cast<EditField *>(next))
+        nextField->advanceInto();
+    else
+        next->setFocus();
 }
 
-void TMainForm::ClientDayKeyUp() { dateKeyUp(m_fields[Day], 3, m_fields[Month]); }
-void TMainForm::ClientMonthKeyUp() { dateKeyUp(m_fields[Month], 1, m_fields[Year]); }
+void TMainForm::ClientDayKeyUp() { keyUpMoveOn(m_fields[Day], 3, m_fields[Month]); }
+void TMainForm::ClientMonthKeyUp() { keyUpMoveOn(m_fields[Month], 1, m_fields[Year]); }
 
 void TMainForm::firstClick(EditField *field, ClickField flag)
 {
@@ -89,14 +89,8 @@ void TMainForm::afterDateFieldExit(EditField *field)
 
 void TMainForm::ClientGroupBox1Exit()
 {
-    const auto date = ReadDateFields(m_fields[Day]->text().toStdString(), m_fields[Month]->text().toStdString(),
-                                     m_fields[Year]->text().toStdString());
-    if (!date) {
-        ShowMessage(this, QString::fromUtf8(Messages::DateDoesNotExist));
-        m_fields[Day]->setFocus();
-        return;
-    }
-    setPickerDate(*date);
+    if (const auto date = checkedDate())
+        setPickerDate(*date);
 }
 
 void TMainForm::stepField(EditField *field, bool up, int low, int high, int width)
@@ -138,21 +132,9 @@ void TMainForm::ClientMinuteChange()
     m_fields[Minute]->setTextByHandler(CutAboveLimit(m_fields[Minute]->text(), 59));
 }
 
-void TMainForm::ClientHourKeyUp() { dateKeyUp(m_fields[Hour], 2, m_fields[Minute]); }
+void TMainForm::ClientHourKeyUp() { keyUpMoveOn(m_fields[Hour], 2, m_fields[Minute]); }
 
-void TMainForm::ClientMinuteKeyUp()
-{
-    EditField *minute = m_fields[Minute];
-    switch (KeyUpRule(minute->text(), minute->caret(), 5)) {
-    case KeyUpAction::None:
-        return;
-    case KeyUpAction::KeepFirstAndMoveOn:
-        minute->setTextByHandler(minute->text().left(1));
-        [[fallthrough]];
-    case KeyUpAction::MoveOn:
-        m_calculate->setFocus();
-    }
-}
+void TMainForm::ClientMinuteKeyUp() { keyUpMoveOn(m_fields[Minute], 5, m_calculate); }
 
 void TMainForm::ClientHourClick() { firstClick(m_fields[Hour], ClickHour); }
 void TMainForm::ClientMinuteClick() { firstClick(m_fields[Minute], ClickMinute); }

@@ -9,22 +9,12 @@
 #include "ClientGroupBox.h"
 #include "CommandButton.h"
 #include "EditField.h"
+#include "Fonts.h"
 #include "Glyphs.h"
 #include "ImageArea.h"
 #include "SpinButton.h"
 
 namespace {
-
-// The window's faces: a sans face at the character heights of the layout,
-// in pixels.
-QFont PixelFont(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry,
                   int pixels = 0, bool bold = false)

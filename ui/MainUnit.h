@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 #include "ChartTypes.h"
 #include "FieldRules.h"
@@ -131,11 +132,13 @@ private:
     void openDatePicker();
     void drawPreviousResult();
     FieldTexts fieldTexts() const;
+    std::optional<CalendarDate> checkedDate();
+    void reportDateDoesNotExist();
     bool inputFieldHasFocus() const;
 
     void firstClick(EditField *field, ClickField flag);
     void dateExit(EditField *field, const DateFieldRule &rule, Field which);
-    void dateKeyUp(EditField *field, int threshold, EditField *next);
+    void keyUpMoveOn(EditField *field, int threshold, QWidget *next);
     void timeExit(EditField *field, int limit, Field which);
     void stepField(EditField *field, bool up, int low, int high, int width);
     void spinDate(bool up);

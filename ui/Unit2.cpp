@@ -8,21 +8,13 @@
 
 #include "PickerGlyphs.h"
 #include "Calendar.h"
+#include "Fonts.h"
 #include "FieldText.h"
 #include "Gregorian.h"
 #include "MessageBoxes.h"
 #include "SpinButton.h"
 
 namespace {
-
-QFont PixelFont(int pixels, bool bold)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 template<typename W>
 W *Place(W *widget, const char *name, int x, int y, int width, int height)

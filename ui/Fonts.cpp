@@ -1,0 +1,10 @@
+#include "Fonts.h"
+
+QFont PixelFont(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
