@@ -21,6 +21,10 @@ xauth
 fonts-dejavu-core
 fonts-liberation
 poppler-utils
+desktop-file-utils
+appstream
+dpkg-dev
+file
 "
 
 missing=""

@@ -1,0 +1,49 @@
+# Installs the build into a fresh prefix and checks the layout: exactly the
+# expected files, the help text as shipped, icons of their folder's size, a
+# menu entry pointing into this prefix, metainfo of this version, and a tool
+# that runs from there.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DSOURCE_DIR=... -DVERSION=... -P CheckInstall.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+    RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
+velmora_check_file_list("${installed}")
+
+file(SHA256 "${SOURCE_DIR}/help.txt" shipped)
+file(SHA256 "${PREFIX}/share/velmora/help.txt" copied)
+if(NOT shipped STREQUAL copied)
+    message(SEND_ERROR "installed help.txt differs from the source's")
+endif()
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+foreach(size IN LISTS VELMORA_ICON_SIZES)
+    file(READ "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${VELMORA_APP_ID}.png" header
+        OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING "${header}" 0 8 width)
+    string(SUBSTRING "${header}" 8 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT "${width}x${height}" STREQUAL "${size}x${size}")
+        message(SEND_ERROR "icon ${size}x${size} is ${width}x${height}")
+    endif()
+endforeach()
+
+file(READ "${PREFIX}/share/applications/${VELMORA_APP_ID}.desktop" entry)
+velmora_check_desktop_entry("${entry}" "${PREFIX}")
+
+file(READ "${PREFIX}/share/metainfo/${VELMORA_APP_ID}.metainfo.xml" metainfo)
+string(FIND "${metainfo}" "<release version=\"${VERSION}\"" at)
+if(at EQUAL -1)
+    message(SEND_ERROR "metainfo has no release ${VERSION}")
+endif()
+
+execute_process(COMMAND "${PREFIX}/bin/velmora-chart" --help RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(SEND_ERROR "installed velmora-chart --help failed: ${result}")
+endif()
