@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "AboutUnit.h"
+#include "AppIcon.h"
 #include "MainUnit.h"
 #include "QtSettingsStore.h"
 #include "TerminationSignals.h"
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setDesktopFileName(QStringLiteral("io.velmora.Velmora"));
+    QApplication::setWindowIcon(AppIcon());
 
     // The three windows live until the program ends, created in this order.
     QtSettingsStore settings;
