@@ -35,7 +35,7 @@ usage() {
     exit 2
 }
 
-[ $# -ge 1 ] && [ $# -le 2 ] || usage
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then usage; fi
 BUILD=$(cd "$1" && pwd)
 RUNS=${2:-10}
 case $RUNS in '' | *[!0-9]* | 0) usage ;; esac
@@ -282,7 +282,8 @@ for i in $(seq "$RUNS"); do
     for which in $order; do
         if [ "$which" = bare ]; then line=$(run_once menu "$BARE"); else line=$(run_once chart "$VELMORA"); fi
         echo "$line" >>"$WORK/$which"
-        printf 'run %2d %-8s %8s ms %8s KiB (poll period %s ms)\n' "$i" "$which" $line
+        read -r ms kib period <<<"$line"
+        printf 'run %2d %-8s %8s ms %8s KiB (poll period %s ms)\n' "$i" "$which" "$ms" "$kib" "$period"
     done
 done
 
