@@ -34,7 +34,6 @@ public:
     void attach(QPainter *painter) { m_painter = painter; }
     void setRecording(bool on) { m_recording = on; }
     const std::vector<CanvasOp> &recorded() const { return m_ops; }
-    void clearRecorded() { m_ops.clear(); }
 
     void setBrushColor(const QColor &color) { m_brush = color; }
     void setPenColor(const QColor &color) { m_pen = color; }

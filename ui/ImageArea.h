@@ -20,7 +20,6 @@ public:
     void draw(const std::function<void(Canvas &)> &drawing);
 
     const QImage &image() const { return m_image; }
-    Canvas &canvas() { return m_canvas; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
