@@ -1,5 +1,6 @@
 #include "EditField.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 #include "MessageBoxes.h"
@@ -12,10 +13,17 @@ EditField::EditField(const QString &name, int typingMaxLength, QWidget *parent)
     setFrame(false);
     setTextMargins(-1, 0, -1, 0);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    // Only the field with the focus shows a selection; while another window,
+    // such as a message box, is active none does.
+    QPalette colors = palette();
+    colors.setColor(QPalette::Inactive, QPalette::Highlight, colors.color(QPalette::Inactive, QPalette::Base));
+    colors.setColor(QPalette::Inactive, QPalette::HighlightedText, colors.color(QPalette::Inactive, QPalette::Text));
+    setPalette(colors);
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!m_settingText && m_onChange)
             RunHandler(window(), m_onChange);
     });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusMoved(now); });
 }
 
 void EditField::setTextByHandler(const QString &newText)
@@ -38,7 +46,16 @@ int EditField::caret() const
 void EditField::advanceInto()
 {
     setFocus(Qt::OtherFocusReason);
-    setSelection(0, 1);
+    // The field that was left may have taken the focus back.
+    if (ownsFocus())
+        setSelection(0, 1);
+}
+
+void EditField::focusByProgram()
+{
+    setFocus(Qt::OtherFocusReason);
+    if (ownsFocus())
+        selectAll();
 }
 
 bool EditField::event(QEvent *event)
@@ -117,11 +134,25 @@ void EditField::focusInEvent(QFocusEvent *event)
 
 void EditField::focusOutEvent(QFocusEvent *event)
 {
+    // The line edit drops the selection and leaves its cursor behind it;
+    // the exit rules need the caret as the user left it.
+    m_caretAtExit = caret();
     QLineEdit::focusOutEvent(event);
     // Leaving the window, or a focus change that moved on before this field
     // ever had the focus, is not an exit.
     const Qt::FocusReason reason = event->reason();
     if (!m_focused || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    m_focused = false;
+    emit exited();
+}
+
+// A field that lost the focus to another window (a message box) has not
+// been left yet. It is left when its window's focus turns out to be
+// elsewhere, such as the field a handler focused while the box was open.
+void EditField::focusMoved(QWidget *now)
+{
+    if (!m_focused || !now || now == this || now->window() != window())
         return;
     m_focused = false;
     emit exited();

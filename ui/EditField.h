@@ -30,9 +30,15 @@ public:
 
     // Start of the selection when text is selected, else the cursor position.
     int caret() const;
+    // The caret as it stood when the focus last left the field, before the
+    // line edit dropped its selection.
+    int caretAtExit() const { return m_caretAtExit; }
 
     // Focus, then the first character selected, so the next digit replaces it.
     void advanceInto();
+    // Focus given by the program: the whole text selected, also when the
+    // window is inactive and the focus only arrives with its activation.
+    void focusByProgram();
 
 signals:
     void keyReleased();
@@ -49,10 +55,13 @@ protected:
 
 private:
     bool typeCharacter(QKeyEvent *event);
+    void focusMoved(QWidget *now);
+    bool ownsFocus() const { return window()->focusWidget() == this; }
 
     std::function<KeyDecision(QChar)> m_filter;
     std::function<void()> m_onChange;
     int m_typingMaxLength;
     bool m_settingText = false;
-    bool m_focused = false;
+    bool m_focused = false; // entered and not yet exited
+    int m_caretAtExit = 0;
 };

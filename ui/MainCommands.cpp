@@ -86,7 +86,7 @@ void TMainForm::BitBtn1Click()
 void TMainForm::reportDateDoesNotExist()
 {
     ShowMessage(this, QString::fromUtf8(Messages::DateDoesNotExist));
-    m_fields[Day]->setFocus();
+    m_fields[Day]->focusByProgram();
 }
 
 // The date of the three date fields, or nothing after the message.

@@ -67,7 +67,7 @@ void TMainForm::ClientYearClick() { firstClick(m_fields[Year], ClickYear); }
 
 void TMainForm::dateExit(EditField *field, const DateFieldRule &rule, Field which)
 {
-    const ExitResult result = DateFieldExit(field->text(), field->caret(), m_startupTexts[which], rule);
+    const ExitResult result = DateFieldExit(field->text(), field->caretAtExit(), m_startupTexts[which], rule);
     field->setTextByHandler(result.text);
     if (result.keepFocus)
         field->setFocus();

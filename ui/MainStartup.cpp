@@ -66,6 +66,7 @@ void TMainForm::FormActivate()
 {
     RunHandler(this, [this] {
         currentMomentFill(true);
+        m_fields[Day]->focusByProgram();
         loadPlaceSettings();
         normalisePlaceFields();
         DrawTab();
