@@ -100,3 +100,19 @@ TEST_F(MainCommands, HelpIsReadFromTheWorkingDirectory)
     EXPECT_EQ(modals.messages(), QStringList{"\r\nA\r\nB"});
     QDir::setCurrent(previous);
 }
+
+TEST_F(MainCommands, MessagesShowPastedMarkupAsPlainText)
+{
+    start();
+    modals.clear();
+    put("ClientYear", "<img src=x>");
+    form->Bit2Click();
+    put("ClientYear", "2026");
+    put("ClientDay", "31");
+    put("ClientMonth", "02");
+    form->BitBtn1Click();
+    ASSERT_EQ(modals.messages(), (QStringList{"'<img src=x>' is not a valid integer value.",
+                                              "Установленная дата не существует"}));
+    for (const ModalWatcher::Seen &box : modals.seen())
+        EXPECT_EQ(box.format, Qt::PlainText) << box.text.toStdString();
+}

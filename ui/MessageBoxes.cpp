@@ -2,6 +2,19 @@
 
 #include <QMessageBox>
 
+namespace {
+
+// Messages quote field texts and file contents, which may look like markup;
+// they are always shown as the plain text they are.
+void ShowPlainBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, QString::fromUtf8(AppTitle), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
 QString ErrorReportText(const QString &message)
 {
     if (!message.isEmpty() && message.back().unicode() > u'.')
@@ -11,13 +24,10 @@ QString ErrorReportText(const QString &message)
 
 void ShowErrorReport(QWidget *parent, const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(AppTitle), ErrorReportText(message),
-                    QMessageBox::Ok, parent);
-    box.exec();
+    ShowPlainBox(parent, QMessageBox::Critical, ErrorReportText(message));
 }
 
 void ShowMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(AppTitle), text, QMessageBox::Ok, parent);
-    box.exec();
+    ShowPlainBox(parent, QMessageBox::NoIcon, text);
 }
