@@ -1,4 +1,5 @@
 #include <QDate>
+#include <QGroupBox>
 #include <QPushButton>
 
 #include "ImageArea.h"
@@ -55,6 +56,18 @@ TEST_F(MainWindow, StartsWithTheChartOfNowAtTheDefaultPlace)
     EXPECT_TRUE(modals.messages().isEmpty()) << modals.messages().join('|').toStdString();
     // Copy panel: grey-blue empty tables until the first copy.
     EXPECT_EQ(QColor(image("Image4").pixel(5, 40)), QColor(207, 223, 226));
+}
+
+TEST_F(MainWindow, CopyPanelBodyIsOneFlatColour)
+{
+    start();
+    auto *panel = form->findChild<QGroupBox *>("GroupBox3");
+    const QImage shot = panel->grab().toImage();
+    // Free places of the panel: beside the caption, the frame's former top
+    // edge, the strip under the tables, the gaps between them.
+    for (const QPoint at : {QPoint(200, 5), QPoint(250, 18), QPoint(250, 19), QPoint(5, 60), QPoint(300, 117),
+                            QPoint(248, 70), QPoint(470, 60), QPoint(2, 118)})
+        EXPECT_EQ(QColor(shot.pixel(at)), QColor(207, 223, 226)) << at.x() << "," << at.y();
 }
 
 TEST_F(MainWindow, CalculatesAndDrawsAKnownMoment)

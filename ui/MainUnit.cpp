@@ -8,6 +8,7 @@
 
 #include "ClientGroupBox.h"
 #include "CommandButton.h"
+#include "CopyPanel.h"
 #include "EditField.h"
 #include "Fonts.h"
 #include "Glyphs.h"
@@ -170,14 +171,10 @@ void TMainForm::buildResultArea()
 
 void TMainForm::buildCopyPanel()
 {
-    m_copyPanel = new QGroupBox(QStringLiteral("Копия"), m_client);
+    m_copyPanel = new CopyPanel(QStringLiteral("Копия"), ColorFromValue(14868431), m_client);
     m_copyPanel->setObjectName(QStringLiteral("GroupBox3"));
     m_copyPanel->setGeometry(0, 248, 473, 121);
     m_copyPanel->setFont(PixelFont(11, true));
-    m_copyPanel->setAutoFillBackground(true);
-    QPalette panel = m_copyPanel->palette();
-    panel.setColor(QPalette::Window, ColorFromValue(14868431));
-    m_copyPanel->setPalette(panel);
     MakeLabel(m_copyPanel, "Label18", QStringLiteral("Квадрат Года"), {256, 16, 69, 13}, 11);
     MakeLabel(m_copyPanel, "Label19", QStringLiteral("Квадрат Месяца"), {360, 16, 84, 13}, 11);
     const QRect places[3] = {{10, 32, 230, 81}, {256, 32, 81, 81}, {360, 32, 81, 81}};
