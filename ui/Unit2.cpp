@@ -118,7 +118,11 @@ void TPickDate::FormActivate()
 
 void TPickDate::Calendar1Change()
 {
-    Panel1->setText(QLocale::system().standaloneMonthName(Calendar1->month(), QLocale::LongFormat));
+    // Russian month names are lower case on their own; as a heading the
+    // name starts with a capital.
+    const QLocale locale = QLocale::system();
+    const QString name = locale.standaloneMonthName(Calendar1->month(), QLocale::LongFormat);
+    Panel1->setText(locale.toUpper(name.left(1)) + name.mid(1));
     Panel2->setText(QString::number(Calendar1->year()));
 }
 
