@@ -1,40 +1,69 @@
 #include "QtSettingsStore.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "MessageBoxes.h"
+#include "StoreFile.h"
 
 namespace {
 
-constexpr char Organisation[] = "Velmora";
 constexpr char Section[] = "sdvg";
+
+[[noreturn]] void FailToCreateKey()
+{
+    throw VelmoraError(QStringLiteral("Failed to create key %1").arg(QString::fromLatin1(Section)));
+}
+
+// A stored text with control characters (a NUL read from a damaged file) is
+// no number; shown as replacement characters it reads as what it is, and it
+// goes back to the file as an ordinary string.
+QString Printable(QString text)
+{
+    for (QChar &c : text)
+        if (c.unicode() < u' ')
+            c = QChar::ReplacementCharacter;
+    return text;
+}
 
 } // namespace
 
+QString QtSettingsStore::filePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Velmora.conf");
+}
+
 std::optional<QString> QtSettingsStore::read(const QString &name)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(Organisation));
+    const QString path = filePath();
+    if (StoreFile::KindOf(path) != StoreFile::Kind::Regular)
+        return std::nullopt;
+    QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(QString::fromLatin1(Section));
     if (!settings.contains(name))
         return std::nullopt;
     const QVariant value = settings.value(name);
     if (value.typeId() != QMetaType::QString)
         throw VelmoraError(QStringLiteral("Invalid data type for '%1'").arg(name));
-    return value.toString();
+    return Printable(value.toString());
 }
 
 void QtSettingsStore::write(const std::vector<std::pair<QString, QString>> &values)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(Organisation));
+    const QString path = filePath();
+    if (StoreFile::KindOf(path) == StoreFile::Kind::Other || !StoreFile::LockIsFree(path, LockWaitMs))
+        FailToCreateKey();
+    QSettings settings(path, QSettings::IniFormat);
     if (!settings.isWritable())
-        throw VelmoraError(QStringLiteral("Failed to create key %1").arg(QString::fromLatin1(Section)));
+        FailToCreateKey();
     settings.beginGroup(QString::fromLatin1(Section));
     // Each value is committed on its own, so a failure keeps what was
-    // written before it.
+    // written before it. A format error left from reading a damaged file is
+    // no failure of the write, which replaces the file.
     for (const auto &[name, text] : values) {
         settings.setValue(name, text);
         settings.sync();
-        if (settings.status() != QSettings::NoError)
+        if (settings.status() == QSettings::AccessError)
             throw VelmoraError(QStringLiteral("Failed to set data for '%1'").arg(name));
     }
 }

@@ -1,7 +1,9 @@
 #include "TerminationSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
-#include <QWidget>
+
+#include "MainUnit.h"
 
 #include <csignal>
 #include <sys/socket.h>
@@ -19,7 +21,7 @@ extern "C" void OnTerminationSignal(int)
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QWidget *window)
+TerminationSignals::TerminationSignals(TMainForm *window)
     : QObject(window)
     , m_window(window)
 {
@@ -48,5 +50,6 @@ void TerminationSignals::closeWindow()
 {
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(signalSocket[1], &byte, 1);
-    m_window->close();
+    m_window->closeAtSessionEnd();
+    QCoreApplication::quit();
 }

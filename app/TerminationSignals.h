@@ -3,23 +3,24 @@
 #include <QObject>
 
 class QSocketNotifier;
-class QWidget;
+class TMainForm;
 
-// Closes the main window when the session ends or the process is asked to
-// stop (SIGTERM, SIGHUP, SIGINT), so the window's close handling runs and
-// the settings are written as on any other close. The signal handler only
-// writes a byte to a socket; the closing happens in the event loop.
+// Ends the program when the process is asked to stop (SIGTERM, SIGHUP,
+// SIGINT): the main window closes as at the end of a session, so the
+// settings are written if they can be, and then every event loop ends, also
+// that of a dialog open at the time. The signal handler only writes a byte
+// to a socket; the closing happens in the event loop.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TerminationSignals(QWidget *window);
+    explicit TerminationSignals(TMainForm *window);
     ~TerminationSignals() override;
 
 private:
     void closeWindow();
 
-    QWidget *m_window;
+    TMainForm *m_window;
     QSocketNotifier *m_notifier = nullptr;
 };

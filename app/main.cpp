@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     // Logging off, shutting down or a stop request closes the window as the
     // user would, so the correction and longitude are stored.
     TerminationSignals stopRequests(&form);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &TMainForm::closeAtSessionEnd);
 
     form.show();
     return QApplication::exec();

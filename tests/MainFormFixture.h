@@ -57,9 +57,10 @@ public:
 class MainFormTest : public ::testing::Test
 {
 protected:
-    void start()
+    void start() { start(settings); }
+    void start(SettingsStore &store)
     {
-        form = std::make_unique<TMainForm>(settings);
+        form = std::make_unique<TMainForm>(store);
         picker = new TPickDate(form.get());
         about = new TAboutBox(form.get());
         form->setDialogs(picker, about);

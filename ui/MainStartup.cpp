@@ -50,6 +50,7 @@ void TMainForm::loadPlaceSettings()
     for (auto [field, value] : {std::pair{Correction, StoredCorrection}, std::pair{Degrees, StoredDegrees},
                                 std::pair{Minutes, StoredMinutes}}) {
         const std::optional<QString> stored = m_settings.read(QString::fromLatin1(value.name));
+        m_filledFromStore[field] = true; // even when the field's check rejects the text
         m_fields[field]->setTextByHandler(stored.value_or(QString::fromLatin1(value.fallback)));
     }
 }
@@ -83,16 +84,41 @@ void TMainForm::ClientGroupBox1DblClick()
     currentMomentFill(false);
 }
 
+// A field that start-up never filled (it stopped at an unreadable value
+// before it) keeps its stored value, unless the user has typed into it.
+std::vector<std::pair<QString, QString>> TMainForm::placeValuesToStore() const
+{
+    std::vector<std::pair<QString, QString>> values;
+    for (auto [field, value] : {std::pair{Correction, StoredCorrection}, std::pair{Degrees, StoredDegrees},
+                                std::pair{Minutes, StoredMinutes}})
+        if (m_filledFromStore[field] || !m_fields[field]->text().isEmpty())
+            values.emplace_back(QString::fromLatin1(value.name), m_fields[field]->text());
+    return values;
+}
+
+// A failed write keeps the window open once, with the store's message; the
+// next close request closes without trying again, so a store that cannot be
+// written never traps the user. The end of the session closes in any case.
 bool TMainForm::FormCloseQuery()
 {
-    bool mayClose = true;
+    if (m_closeRefused)
+        return true;
     try {
-        m_settings.write({{QStringLiteral("sd"), m_fields[Correction]->text()},
-                          {QStringLiteral("dg"), m_fields[Degrees]->text()},
-                          {QStringLiteral("dm"), m_fields[Minutes]->text()}});
+        const auto values = placeValuesToStore();
+        if (!values.empty())
+            m_settings.write(values);
     } catch (const VelmoraError &error) {
+        if (m_sessionEnding)
+            return true;
         ShowErrorReport(this, error.message());
-        mayClose = false;
+        m_closeRefused = true;
+        return false;
     }
-    return mayClose;
+    return true;
+}
+
+void TMainForm::closeAtSessionEnd()
+{
+    m_sessionEnding = true;
+    close();
 }

@@ -52,6 +52,9 @@ public:
     // Start-up and close.
     void FormActivate();
     bool FormCloseQuery();
+    // Closes for a log-out, shutdown or stop request: the settings are
+    // written if they can be, without a message, and the window closes.
+    void closeAtSessionEnd();
 
     // Date fields.
     KeyDecision ClientDayKeyPress(QChar key);
@@ -128,6 +131,7 @@ private:
     void currentMomentFill(bool recordStartup);
     void loadPlaceSettings();
     void normalisePlaceFields();
+    std::vector<std::pair<QString, QString>> placeValuesToStore() const;
     void setPickerDate(const CalendarDate &date);
     void openDatePicker();
     void drawPreviousResult();
@@ -159,6 +163,11 @@ private:
 
     std::array<QString, FieldCount> m_startupTexts;
     std::array<bool, ClickCount> m_firstClickDone{};
+    // Close state: which place fields start-up filled from the store, a
+    // close refused after a failed write, a close that must not be refused.
+    std::array<bool, FieldCount> m_filledFromStore{};
+    bool m_closeRefused = false;
+    bool m_sessionEnding = false;
 
     ClientGroupBox *m_dateGroup = nullptr;
     ClientGroupBox *m_timeGroup = nullptr;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Checks made before Qt's settings code touches the store's file, since it
+// would block for good on a FIFO, write through a link onto a device, or
+// wait without end for a lock it cannot take.
+namespace StoreFile {
+
+enum class Kind {
+    Missing, // nothing of that name, not even a dangling link
+    Regular, // a regular file, or a link to one
+    Other,   // a folder, FIFO, device, socket or dangling link
+};
+
+// What the path names, following links.
+Kind KindOf(const QString &path);
+
+// True when the lock file beside the store (path + ".lock") is missing or a
+// regular file and can be taken within waitMs milliseconds; it is released
+// again at once, so Qt's own locking then finds it free.
+bool LockIsFree(const QString &path, int waitMs);
+
+} // namespace StoreFile
