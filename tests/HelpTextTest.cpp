@@ -3,10 +3,17 @@
 #include "HelpText.h"
 #include "MessageBoxes.h"
 #include "ModalWatcher.h"
+#include "Watchdog.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <unistd.h>
@@ -147,4 +154,80 @@ TEST(HelpText, ShippedFileIsRussianUtf8)
     EXPECT_TRUE(text.contains(QStringLiteral("Расчет")));
     EXPECT_TRUE(text.contains(QStringLiteral("F8")));
     EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+}
+
+// Texts a message box could not show on the screen: many lines, very many
+// lines, one line wider than any screen. The scrolling box fits the
+// screen's available area, holds the whole text and closes with its OK
+// button.
+TEST_F(HelpFile, LongTextsScrollInABoxThatFitsTheScreen)
+{
+    QByteArray sixty, many;
+    for (int i = 1; i <= 60; ++i)
+        sixty += "Строка " + QByteArray::number(i) + "\n";
+    for (int i = 1; i <= 20000; ++i)
+        many += "Line " + QByteArray::number(i) + "\n";
+    const QByteArray wide = "Начало " + QByteArray(6000, 'x') + " конец\n";
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QByteArray &bytes : {sixty, many, wide}) {
+        Write(bytes);
+        ModalWatcher watcher;
+        QString shown;
+        watcher.onDialog([&](QWidget *dialog) {
+            EXPECT_TRUE(screen.contains(dialog->frameGeometry())) << bytes.size();
+            shown = dialog->findChild<QPlainTextEdit *>("HelpText")->toPlainText();
+            const auto *edit = dialog->findChild<QPlainTextEdit *>("HelpText");
+            EXPECT_NE(edit->wordWrapMode(), QTextOption::NoWrap);
+            QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            ASSERT_NE(ok, nullptr);
+            EXPECT_TRUE(dialog->rect().contains(ok->geometry()));
+            ok->click();
+        });
+        ShowHelp(nullptr);
+        ASSERT_EQ(watcher.messages(), QStringList{"<dialog HelpBox>"}) << bytes.size();
+        EXPECT_EQ(shown, HelpTextFromBytes(bytes).replace("\r\n", "\n")) << bytes.size();
+    }
+}
+
+// A file beyond the read limit is cut there, at a character's start, and
+// the text says so at its end.
+TEST_F(HelpFile, ABigFileIsCutAtTheReadLimit)
+{
+    QByteArray big = "a";
+    while (big.size() < 5 * 1024 * 1024)
+        big += "Ж";
+    Write(big);
+    const QString text = ReadHelpText();
+    EXPECT_TRUE(text.endsWith(QString::fromUtf8(HelpCutNote)));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("\r\naЖЖ"))); // still read as UTF-8
+    EXPECT_LE(text.size(), HelpReadLimit);
+    EXPECT_GT(text.size(), HelpReadLimit / 2 - 10);
+
+    Write(QByteArray(HelpReadLimit, 'b')); // exactly the limit: whole, no note
+    EXPECT_FALSE(ReadHelpText().contains(QString::fromUtf8(HelpCutNote)));
+}
+
+// Only a regular file, or a link to one, is read: a FIFO, or a link to one,
+// is refused at once instead of blocking the window.
+TEST_F(HelpFile, OnlyARegularFileIsRead)
+{
+    Write("Текст");
+    ASSERT_TRUE(QFile::rename(QString::fromLatin1(HelpFileName), QStringLiteral("real.txt")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.txt"), QString::fromLatin1(HelpFileName)));
+    EXPECT_EQ(ReadHelpText(), QStringLiteral("\r\nТекст"));
+
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    for (const bool viaLink : {false, true}) {
+        QFile::remove(QString::fromLatin1(HelpFileName));
+        if (viaLink)
+            ASSERT_TRUE(QFile::link(QStringLiteral("pipe"), QString::fromLatin1(HelpFileName)));
+        else
+            ASSERT_TRUE(QFile::rename(QStringLiteral("pipe"), QString::fromLatin1(HelpFileName)));
+        Watchdog guard(viaLink ? QStringLiteral("pipe") : QString::fromLatin1(HelpFileName));
+        EXPECT_EQ(ErrorOfRead(), QStringLiteral("File access denied")) << viaLink;
+        EXPECT_FALSE(guard.fired()) << "the read blocked";
+        if (!viaLink) {
+            ASSERT_TRUE(QFile::rename(QString::fromLatin1(HelpFileName), QStringLiteral("pipe")));
+        }
+    }
 }

@@ -1,12 +1,13 @@
 #include "HelpText.h"
 
+#include "HelpBox.h"
 #include "MessageBoxes.h"
 
-#include <QMessageBox>
 #include <QStringDecoder>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -27,19 +28,55 @@ QString Decode(const QByteArray &bytes)
     throw VelmoraError(FileErrorMessage(errorNumber));
 }
 
-// Reads with plain descriptors, since the message names the system's error
-// number. Non-blocking, so a FIFO of that name cannot hang the window.
-QByteArray ReadWholeFile(const char *path)
+// A cut inside a UTF-8 character would make the whole text read as the
+// single-byte code page; the cut moves back to the character's start.
+qsizetype Utf8Boundary(const QByteArray &bytes, qsizetype at)
 {
+    for (int back = 0; back < 3 && at > 0 && (static_cast<unsigned char>(bytes[at]) & 0xC0) == 0x80; ++back)
+        --at;
+    return at;
+}
+
+// The help file's bytes, at most HelpReadLimit of them, and whether there
+// were more.
+struct HelpBytes {
+    QByteArray bytes;
+    bool cut = false;
+};
+
+// Throws the "not permitted" error unless the status is that of a regular
+// file; a folder keeps the error the system gives for reading one.
+void RequireRegularFile(const struct stat &status)
+{
+    if (S_ISDIR(status.st_mode))
+        ThrowFileError(EISDIR);
+    if (!S_ISREG(status.st_mode))
+        ThrowFileError(EACCES);
+}
+
+// Reads with plain descriptors, since the message names the system's error
+// number. Only a regular file (or a link to one) is opened: a FIFO or a
+// device of that name could block or never end. Non-blocking all the same,
+// should the file be swapped for a FIFO between the check and the open.
+HelpBytes ReadHelpFile(const char *path)
+{
+    struct stat status = {};
+    if (::stat(path, &status) != 0)
+        ThrowFileError(errno);
+    RequireRegularFile(status);
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         ThrowFileError(errno);
-    QByteArray bytes;
-    char buffer[4096];
-    for (;;) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        ThrowFileError(EACCES);
+    }
+    HelpBytes help;
+    char buffer[65536];
+    while (help.bytes.size() <= HelpReadLimit) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count > 0) {
-            bytes.append(buffer, count);
+            help.bytes.append(buffer, count);
         } else if (count == 0) {
             break;
         } else if (errno != EINTR) {
@@ -49,7 +86,11 @@ QByteArray ReadWholeFile(const char *path)
         }
     }
     ::close(fd);
-    return bytes;
+    if (help.bytes.size() > HelpReadLimit) {
+        help.cut = true;
+        help.bytes.truncate(Utf8Boundary(help.bytes, HelpReadLimit));
+    }
+    return help;
 }
 
 } // namespace
@@ -85,14 +126,20 @@ QString FileErrorMessage(int errorNumber)
 
 QString ReadHelpText()
 {
-    return HelpTextFromBytes(ReadWholeFile(HelpFileName));
+    const HelpBytes help = ReadHelpFile(HelpFileName);
+    QString text = HelpTextFromBytes(help.bytes);
+    if (help.cut)
+        text += QStringLiteral("\r\n\r\n%1").arg(QString::fromUtf8(HelpCutNote));
+    return text;
 }
 
 void ShowHelp(QWidget *parent)
 {
     const QString text = ReadHelpText();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(AppTitle), text, QMessageBox::Ok, parent);
-    // The file is plain text, even where a line happens to look like markup.
-    box.setTextFormat(Qt::PlainText);
+    if (HelpBox::FitsMessageBox(text, parent)) {
+        ShowMessage(parent, text);
+        return;
+    }
+    HelpBox box(text, parent);
     box.exec();
 }
