@@ -6,6 +6,7 @@
 #include "AppIcon.h"
 #include "MainUnit.h"
 #include "QtSettingsStore.h"
+#include "QtTranslations.h"
 #include "TerminationSignals.h"
 #include "Unit2.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("io.velmora.Velmora"));
     QApplication::setWindowIcon(AppIcon());
+    InstallQtTranslations(app);
 
     // The three windows live until the program ends, created in this order.
     QtSettingsStore settings;

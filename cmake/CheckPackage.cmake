@@ -34,7 +34,7 @@ check_field(Maintainer ".+ <.+@.+>")
 foreach(dependency libc6 libstdc[+][+]6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libswe)
     check_field(Depends "(^|, )${dependency}[^,]* [(]>= [^)]+[)]")
 endforeach()
-foreach(dependency qt6-qpa-plugins fonts-liberation)
+foreach(dependency qt6-qpa-plugins qt6-translations-l10n fonts-liberation)
     check_field(Depends "(^|, )${dependency}(,|$)")
 endforeach()
 

@@ -1,8 +1,8 @@
 # The Debian package (velmora_<version>_<arch>.deb), built from the install
 # rules with `cpack -G DEB` or the `package` target. dpkg-shlibdeps computes
 # the library dependencies from the binaries. What is loaded at run time
-# rather than linked is named here: the Qt platform plugins, and the font
-# family the window and the printed page ask for.
+# rather than linked is named here: the Qt platform plugins, Qt's own
+# Russian texts, and the font family the window and the printed page ask for.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "Velmora developers")
@@ -18,6 +18,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 
 include(CPack)

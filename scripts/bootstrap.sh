@@ -12,6 +12,7 @@ libswe-dev
 qt6-base-dev
 libqt6printsupport6
 qt6-qpa-plugins
+qt6-translations-l10n
 libgl-dev
 libgtest-dev
 libgmock-dev
