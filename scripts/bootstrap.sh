@@ -11,6 +11,7 @@ pkg-config
 libswe-dev
 qt6-base-dev
 libqt6printsupport6
+libcups2-dev
 qt6-qpa-plugins
 qt6-translations-l10n
 libgl-dev

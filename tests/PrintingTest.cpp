@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ModalWatcher.h"
+#include "PrinterStatus.h"
 #include "Printing.h"
 
 #include <QPrinter>
@@ -94,4 +95,21 @@ TEST(Printing, DefaultPrinterUsesItsRealResolution)
     if (!printer)
         GTEST_SKIP() << "this machine has no default printer";
     EXPECT_GE(printer->height(), 1500);
+}
+
+// Whether a job goes to a printer, from what CUPS says of it.
+TEST(Printing, OnlyAPrinterThatIsNotStoppedAndAcceptsJobsGetsTheJob)
+{
+    const struct {
+        const char *state, *accepting;
+        bool takesJobs;
+    } cases[] = {
+        {"3", "true", true},   {"4", "true", true},   {"5", "true", false}, {"3", "false", false},
+        {"4", "false", false}, {"5", "false", false}, {"", "", true},       {"", "false", false},
+        {"5", "", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PrinterTakesJobs({QString::fromLatin1(c.state), QString::fromLatin1(c.accepting)}), c.takesJobs)
+            << "state " << c.state << ", accepting " << c.accepting;
+    EXPECT_TRUE(QueryPrinterStatus(QStringLiteral("velmora-no-such-queue/x")).state.isEmpty());
 }

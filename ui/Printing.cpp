@@ -1,6 +1,7 @@
 #include "Printing.h"
 
 #include "MessageBoxes.h"
+#include "PrinterStatus.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -50,9 +51,13 @@ bool PrintChart(QPrinter &printer, const PrintTexts &texts, const ChartResult &r
     return true;
 }
 
+// A printer that is stopped or refuses jobs would leave the job stuck or
+// drop it without a word, so it is asked first; a job the print system
+// refuses at submission failed too.
 void PrintOnDefaultPrinter(QWidget *parent, const PrintTexts &texts, const ChartResult &result)
 {
     const std::unique_ptr<QPrinter> printer = MakeDefaultPrinter();
-    if (!printer || !PrintChart(*printer, texts, result))
+    if (!printer || !PrinterTakesJobs(QueryPrinterStatus(printer->printerName()))
+        || !PrintChart(*printer, texts, result) || LastPrintRequestRefused())
         ShowMessage(parent, QString::fromUtf8(PrintErrorMessage));
 }
