@@ -96,22 +96,23 @@ std::vector<std::pair<QString, QString>> TMainForm::placeValuesToStore() const
     return values;
 }
 
-// A failed write keeps the window open once, with the store's message; the
-// next close request closes without trying again, so a store that cannot be
-// written never traps the user. The end of the session closes in any case.
+// A failed write keeps the window open once, with the store's message; a
+// close request right after it, with the same values, closes without trying
+// again, so a store that cannot be written never traps the user. Changed
+// values are tried again. The end of the session closes in any case.
 bool TMainForm::FormCloseQuery()
 {
-    if (m_closeRefused)
+    const auto values = placeValuesToStore();
+    if (m_refusedValues == values)
         return true;
     try {
-        const auto values = placeValuesToStore();
         if (!values.empty())
             m_settings.write(values);
     } catch (const VelmoraError &error) {
         if (m_sessionEnding)
             return true;
         ShowErrorReport(this, error.message());
-        m_closeRefused = true;
+        m_refusedValues = values;
         return false;
     }
     return true;

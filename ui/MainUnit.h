@@ -4,6 +4,8 @@
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "ChartTypes.h"
 #include "FieldRules.h"
@@ -163,10 +165,10 @@ private:
 
     std::array<QString, FieldCount> m_startupTexts;
     std::array<bool, ClickCount> m_firstClickDone{};
-    // Close state: which place fields start-up filled from the store, a
-    // close refused after a failed write, a close that must not be refused.
+    // Close state: which place fields start-up filled from the store, the
+    // values a close failed to write, a close that must not be refused.
     std::array<bool, FieldCount> m_filledFromStore{};
-    bool m_closeRefused = false;
+    std::optional<std::vector<std::pair<QString, QString>>> m_refusedValues;
     bool m_sessionEnding = false;
 
     ClientGroupBox *m_dateGroup = nullptr;
