@@ -2,7 +2,10 @@
 # rules with `cpack -G DEB` or the `package` target. dpkg-shlibdeps computes
 # the library dependencies from the binaries. What is loaded at run time
 # rather than linked is named here: the Qt platform plugins, Qt's own
-# Russian texts, and the font family the window and the printed page ask for.
+# Russian texts, the font family the window and the printed page ask for,
+# and the zone data that QTimeZone reads for the clock offsets of places.
+# The Russian city names come with libgeonames0 itself (its
+# libgeonames-common).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "Velmora developers")
@@ -18,6 +21,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, tzdata")
 
 include(CPack)

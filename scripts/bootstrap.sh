@@ -9,6 +9,8 @@ build-essential
 cmake
 pkg-config
 libswe-dev
+libgeonames-dev
+tzdata
 qt6-base-dev
 libqt6printsupport6
 libcups2-dev

@@ -1,0 +1,12 @@
+#include "City.h"
+
+#include <QStringList>
+
+QString City::Label() const
+{
+    QStringList parts{Name};
+    if (!Region.isEmpty() && Region != Name)
+        parts.append(Region);
+    parts.append(Country);
+    return parts.join(QStringLiteral(", "));
+}

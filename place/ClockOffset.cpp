@@ -1,0 +1,73 @@
+#include "ClockOffset.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr qint64 Day = 24 * 3600;
+
+int OffsetAtInstant(const QTimeZone &zone, qint64 secondsSinceEpoch)
+{
+    return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, Qt::UTC));
+}
+
+// The offsets in force a day either side of the local time, in time order.
+// Every offset lies within a day of Universal Time, so any instant whose
+// local time this is falls in that span; zones do not change twice in it.
+std::vector<int> NearbyOffsets(const QTimeZone &zone, qint64 local)
+{
+    std::vector<int> offsets;
+    for (const qint64 probe : {local - Day, local, local + Day}) {
+        const int offset = OffsetAtInstant(zone, probe);
+        if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
+            offsets.push_back(offset);
+    }
+    return offsets;
+}
+
+} // namespace
+
+ClockOffset OffsetAt(const QByteArray &zoneName, QDate date, QTime time)
+{
+    const QTimeZone zone(zoneName);
+    if (zoneName.isEmpty() || !zone.isValid())
+        return {};
+    // The local time read as if it were Universal Time; the instant it names
+    // under an offset is that minus the offset.
+    const qint64 local = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
+    const std::vector<int> nearby = NearbyOffsets(zone, local);
+    std::vector<int> fitting;
+    for (const int offset : nearby)
+        if (OffsetAtInstant(zone, local - offset) == offset)
+            fitting.push_back(offset);
+    if (fitting.empty())
+        return {ClockOffset::Kind::Skipped, nearby};
+    if (fitting.size() > 1)
+        return {ClockOffset::Kind::Doubled, fitting};
+    const bool whole = fitting.front() % 3600 == 0;
+    return {whole ? ClockOffset::Kind::Whole : ClockOffset::Kind::NotWhole, fitting};
+}
+
+QString OffsetText(int seconds)
+{
+    const int size = std::abs(seconds);
+    QString text = QStringLiteral("%1%2").arg(QChar(seconds < 0 ? u'-' : u'+')).arg(size / 3600);
+    if (size % 3600)
+        text += QStringLiteral(":%1").arg(size / 60 % 60, 2, 10, QLatin1Char('0'));
+    if (size % 60)
+        text += QStringLiteral(":%1").arg(size % 60, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+QString OffsetsText(const std::vector<int> &seconds, const QString &separator)
+{
+    QStringList texts;
+    for (const int offset : seconds)
+        texts.append(OffsetText(offset));
+    return texts.join(separator);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+#include <vector>
+
+// The clock's offset from Universal Time in a time zone at a local date and
+// time, from the system's zone data (tzdata, through QTimeZone): summer time,
+// zone changes and the local mean time of old dates included.
+struct ClockOffset {
+    enum class Kind {
+        Whole,       // one offset, whole hours: the normal case
+        NotWhole,    // one offset with minutes or seconds: +5:30, local mean time
+        Skipped,     // the local time never happened: clocks moved forward over it
+        Doubled,     // the local time happened twice: clocks moved back over it
+        UnknownZone, // the system's zone data does not know the zone
+    };
+    Kind Type = Kind::UnknownZone;
+    // Seconds east of Universal Time. One offset for Whole and NotWhole; for
+    // Skipped and Doubled the offset before the change, then the one after
+    // it (for Doubled, the order in which the local time happened).
+    std::vector<int> Seconds;
+
+    int WholeHours() const { return Seconds.front() / 3600; }
+};
+
+ClockOffset OffsetAt(const QByteArray &zone, QDate date, QTime time);
+
+// "+4", "-3", "+0", "+5:30", "+2:30:17".
+QString OffsetText(int seconds);
+
+// The offsets joined by separator: "+4 или +3".
+QString OffsetsText(const std::vector<int> &seconds, const QString &separator);

@@ -1,0 +1,183 @@
+// The place library against the real city database and the system's zone
+// data, from published facts.
+
+#include <gtest/gtest.h>
+
+#include "CityIndex.h"
+#include "ClockOffset.h"
+#include "LongitudeArc.h"
+#include "MessageCatalog.h"
+#include "SearchKey.h"
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const LongitudeArc &arc, std::ostream *out)
+{
+    *out << arc.Degrees << "°" << arc.Minutes << "'" << arc.Hemisphere.toStdString();
+}
+
+namespace {
+
+const City *Best(const char *query)
+{
+    const auto found = CityIndex::Shared().Find(QString::fromUtf8(query), 10);
+    return found.empty() ? nullptr : found.front();
+}
+
+} // namespace
+
+TEST(CitySearch, RussianAndLatinQueriesFindTheCityWithRussianNames)
+{
+    struct Case {
+        const char *query, *name, *region, *country, *zone;
+        LongitudeArc arc;
+    };
+    const Case cases[] = {
+        {"Казань", "Казань", "Республика Татарстан", "Россия", "Europe/Moscow", {49, 7, "E"}},
+        {"kazan", "Казань", "Республика Татарстан", "Россия", "Europe/Moscow", {49, 7, "E"}},
+        {"новосиб", "Новосибирск", "Новосибирская область", "Россия", "Asia/Novosibirsk", {82, 56, "E"}},
+        {"Москва", "Москва", "Москва", "Россия", "Europe/Moscow", {37, 37, "E"}},
+        {"shanghai", "Шанхай", "Shanghai Municipality", "Китай", "Asia/Shanghai", {121, 27, "E"}},
+        {"Нью-Йорк", "Нью-Йорк", "Нью-Йорк", "США", "America/New_York", {74, 0, "W"}},
+    };
+    for (const Case &c : cases) {
+        const City *city = Best(c.query);
+        ASSERT_NE(city, nullptr) << c.query;
+        EXPECT_EQ(city->Name, QString::fromUtf8(c.name)) << c.query;
+        EXPECT_EQ(city->Region, QString::fromUtf8(c.region)) << c.query;
+        EXPECT_EQ(city->Country, QString::fromUtf8(c.country)) << c.query;
+        EXPECT_EQ(city->Zone, QByteArray(c.zone)) << c.query;
+        EXPECT_EQ(ArcOf(city->Longitude), c.arc) << c.query;
+    }
+}
+
+TEST(CitySearch, ResultsAreOrderedByMatchThenPopulation)
+{
+    const QString query = QStringLiteral("к");
+    const auto found = CityIndex::Shared().Find(query, 200);
+    ASSERT_EQ(found.size(), 200u);
+    std::optional<MatchRank> previousRank;
+    std::uint32_t previousPopulation = 0;
+    for (const City *city : found) {
+        const auto rank = std::min(Match(SearchKey(city->Name), query).value_or(MatchRank::Inside),
+                                   Match(SearchKey(city->LatinName), query).value_or(MatchRank::Inside));
+        ASSERT_TRUE(Match(SearchKey(city->Name), query) || Match(SearchKey(city->LatinName), query))
+            << city->Label().toStdString();
+        if (previousRank == rank) {
+            EXPECT_LE(city->Population, previousPopulation) << city->Label().toStdString();
+        } else if (previousRank) {
+            EXPECT_GT(rank, *previousRank) << city->Label().toStdString();
+        }
+        previousRank = rank;
+        previousPopulation = city->Population;
+    }
+}
+
+TEST(CitySearch, QueriesThatFindNothing)
+{
+    const CityIndex &index = CityIndex::Shared();
+    EXPECT_GT(index.Size(), 20000u);
+    EXPECT_TRUE(index.Find(QStringLiteral("Ыыщщжж"), 10).empty());
+    EXPECT_TRUE(index.Find(QString(), 10).empty());
+    EXPECT_TRUE(index.Find(QStringLiteral("  -’ "), 10).empty());
+    EXPECT_TRUE(index.Find(QString(1000, u'к'), 10).empty());
+    EXPECT_TRUE(index.Find(QStringLiteral("Казань"), 0).empty());
+}
+
+TEST(SearchKeys, FoldCaseMarksApostrophesAndHyphens)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"Kazan’", "kazan"},
+        {"Ростов-на-Дону", "ростов на дону"},
+        {"Ёлкино", "елкино"},
+        {"  São   Paulo ", "sao paulo"},
+        {"KRAKÓW", "krakow"},
+    };
+    for (const auto &[text, key] : cases)
+        EXPECT_EQ(SearchKey(QString::fromUtf8(text)), QString::fromUtf8(key)) << text;
+
+    const QString name = QStringLiteral("ростов на дону");
+    EXPECT_EQ(Match(name, name), MatchRank::Whole);
+    EXPECT_EQ(Match(name, QStringLiteral("рост")), MatchRank::Start);
+    EXPECT_EQ(Match(name, QStringLiteral("дон")), MatchRank::WordStart);
+    EXPECT_EQ(Match(name, QStringLiteral("остов")), MatchRank::Inside);
+    EXPECT_EQ(Match(name, QStringLiteral("москва")), std::nullopt);
+    EXPECT_EQ(Match(name, QString()), std::nullopt);
+}
+
+TEST(MessageCatalogs, MissingFileIsEmpty)
+{
+    EXPECT_EQ(MessageCatalog::Load(QStringLiteral("/nonexistent/geonames.mo")).Size(), 0);
+    EXPECT_EQ(MessageCatalog::Load(QStringLiteral("/etc/hostname")).Size(), 0);
+}
+
+TEST(ClockOffsets, PublishedOffsetsOfTheClock)
+{
+    using Kind = ClockOffset::Kind;
+    struct Case {
+        const char *zone;
+        QDate date;
+        QTime time;
+        Kind kind;
+        std::vector<int> seconds;
+    };
+    const int h = 3600;
+    const Case cases[] = {
+        // Soviet summer time; all-year "summer" time 2011-2014; back to +3.
+        {"Europe/Moscow", {1985, 7, 15}, {10, 0}, Kind::Whole, {4 * h}},
+        {"Europe/Moscow", {1985, 1, 15}, {10, 0}, Kind::Whole, {3 * h}},
+        {"Europe/Moscow", {2012, 1, 15}, {10, 0}, Kind::Whole, {4 * h}},
+        {"Europe/Moscow", {2015, 1, 15}, {10, 0}, Kind::Whole, {3 * h}},
+        // China's summer time of 1986-1991.
+        {"Asia/Shanghai", {1988, 7, 15}, {10, 0}, Kind::Whole, {9 * h}},
+        {"Asia/Shanghai", {1995, 7, 15}, {10, 0}, Kind::Whole, {8 * h}},
+        {"America/New_York", {1985, 1, 15}, {10, 0}, Kind::Whole, {-5 * h}},
+        {"Asia/Kolkata", {1985, 7, 15}, {10, 0}, Kind::NotWhole, {5 * h + 1800}},
+        // Moscow mean time until 1916.
+        {"Europe/Moscow", {1915, 7, 15}, {10, 0}, Kind::NotWhole, {2 * h + 30 * 60 + 17}},
+        // 31 March 1985, 2:00 -> 3:00; 29 September 1985, 3:00 -> 2:00.
+        {"Europe/Moscow", {1985, 3, 31}, {2, 30}, Kind::Skipped, {3 * h, 4 * h}},
+        {"Europe/Moscow", {1985, 3, 31}, {3, 0}, Kind::Whole, {4 * h}},
+        {"Europe/Moscow", {1985, 9, 29}, {2, 30}, Kind::Doubled, {4 * h, 3 * h}},
+        {"Europe/Moscow", {1985, 9, 29}, {3, 0}, Kind::Whole, {3 * h}},
+        {"Nowhere/Atlantis", {1985, 7, 15}, {10, 0}, Kind::UnknownZone, {}},
+        {"", {1985, 7, 15}, {10, 0}, Kind::UnknownZone, {}},
+    };
+    for (const Case &c : cases) {
+        const ClockOffset offset = OffsetAt(c.zone, c.date, c.time);
+        const std::string name = std::string(c.zone) + " " + c.date.toString(Qt::ISODate).toStdString() + " "
+            + c.time.toString().toStdString();
+        EXPECT_EQ(offset.Type, c.kind) << name;
+        EXPECT_EQ(offset.Seconds, c.seconds) << name;
+    }
+}
+
+TEST(ClockOffsets, Texts)
+{
+    const std::pair<int, const char *> cases[] = {
+        {4 * 3600, "+4"}, {-3 * 3600, "-3"}, {0, "+0"},
+        {19800, "+5:30"}, {-34200, "-9:30"}, {9017, "+2:30:17"},
+    };
+    for (const auto &[seconds, text] : cases)
+        EXPECT_EQ(OffsetText(seconds), QString::fromUtf8(text)) << seconds;
+    EXPECT_EQ(OffsetsText({4 * 3600, 3 * 3600}, QStringLiteral(" или ")), QStringLiteral("+4 или +3"));
+}
+
+TEST(LongitudeArcs, NearestMinuteAndHemisphere)
+{
+    const std::pair<double, LongitudeArc> cases[] = {
+        {49.12214, {49, 7, "E"}},
+        {-74.00597, {74, 0, "W"}},
+        {10.0 + 59.5 / 60, {11, 0, "E"}},
+        {10.0 + 59.49 / 60, {10, 59, "E"}},
+        {-0.004, {0, 0, "E"}},
+        {0.0, {0, 0, "E"}},
+        {179.999, {179, 59, "E"}},
+        {-179.9999, {179, 59, "W"}},
+    };
+    for (const auto &[longitude, arc] : cases)
+        EXPECT_EQ(ArcOf(longitude), arc) << longitude;
+}
