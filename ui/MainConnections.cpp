@@ -80,8 +80,13 @@ void TMainForm::connectCommands()
     bind(m_dateGroup, &ClientGroupBox::clicked, &TMainForm::ClientGroupBox1Click);
     bind(m_dateGroup, &ClientGroupBox::doubleClicked, &TMainForm::ClientGroupBox1DblClick);
     bind(m_timeGroup, &ClientGroupBox::clicked, &TMainForm::ClientGroupBox2Click);
-    connect(m_dateGroup, &ClientGroupBox::pressed, this,
-            [this](Qt::MouseButton button) { RunHandler(this, [&] { ClientGroupBox1MouseDown(button); }); });
+    const auto bindPress = [this](ClientGroupBox *group, void (TMainForm::*handler)(Qt::MouseButton)) {
+        connect(group, &ClientGroupBox::pressed, this,
+                [this, handler](Qt::MouseButton button) { RunHandler(this, [&] { (this->*handler)(button); }); });
+    };
+    bindPress(m_dateGroup, &TMainForm::ClientGroupBox1MouseDown);
+    bindPress(m_correctionGroup, &TMainForm::GroupBox1MouseDown);
+    bindPress(m_longitudeGroup, &TMainForm::ClientGroupBox4MouseDown);
     bind(m_hemisphere, &QPushButton::clicked, &TMainForm::ClientButtonDolgotaClick);
     bind(m_calculate, &QPushButton::clicked, &TMainForm::BitBtn1Click);
     bind(m_copy, &QPushButton::clicked, &TMainForm::Bit2Click);

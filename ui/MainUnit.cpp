@@ -89,6 +89,7 @@ void TMainForm::buildMenu()
     print->setObjectName(QStringLiteral("N6"));
     QAction *n7 = print->addAction(QStringLiteral("Печать"), QKeySequence(Qt::Key_F8), this, &TMainForm::N7Click);
     n7->setObjectName(QStringLiteral("N7"));
+    addPlaceCommand(print);
     print->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction *n9 = print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
                                    &TMainForm::N9Click);
@@ -128,15 +129,13 @@ void TMainForm::buildTimeGroup()
 
 void TMainForm::buildPlaceGroups()
 {
-    m_correctionGroup = new QGroupBox(QStringLiteral("Поправка"), m_client);
-    m_correctionGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_correctionGroup = new ClientGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Поправка"), m_client);
     m_correctionGroup->setGeometry(270, 5, 91, 42);
     m_fields[Correction] = MakeField(m_correctionGroup, "ClientTime", 2, {48, 20, 20, 17}, 15);
     m_spinCorrection = MakeSpin(m_correctionGroup, "SpinButtonT", {71, 7, 20, 33});
     MakeLabel(m_correctionGroup, "Label7", QStringLiteral("м"), {33, 52, 8, 13});
 
-    m_longitudeGroup = new QGroupBox(QStringLiteral("Долгота"), m_client);
-    m_longitudeGroup->setObjectName(QStringLiteral("ClientGroupBox4"));
+    m_longitudeGroup = new ClientGroupBox(QStringLiteral("ClientGroupBox4"), QStringLiteral("Долгота"), m_client);
     m_longitudeGroup->setGeometry(364, 5, 101, 42);
     m_fields[Degrees] = MakeField(m_longitudeGroup, "ClientDolgotaG", 3, {2, 22, 25, 11}, 12);
     MakeLabel(m_longitudeGroup, "Label9", QStringLiteral("o"), {24, 13, 6, 11}, 9);

@@ -10,17 +10,20 @@
 #include "ChartTypes.h"
 #include "FieldRules.h"
 
+struct City;
 struct FieldTexts;
 class ClientGroupBox;
 class EditField;
 class ImageArea;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class SettingsStore;
 class SpinButton;
 class TAboutBox;
 class TPickDate;
+class TPlaceDialog;
 
 // The main window: the four input groups, the result images, the copy panel,
 // the three command buttons and the menu.
@@ -45,6 +48,7 @@ public:
     void N9Click();
     void N2Click();
     void N3Click();
+    void NPlaceClick();
 
     // Drawing.
     void DrawTab();
@@ -110,6 +114,8 @@ public:
     void SpinButtonDUpClick();
     void SpinButtonDDownClick();
     void ClientButtonDolgotaClick();
+    void GroupBox1MouseDown(Qt::MouseButton button);
+    void ClientGroupBox4MouseDown(Qt::MouseButton button);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -136,6 +142,9 @@ private:
     std::vector<std::pair<QString, QString>> placeValuesToStore() const;
     void setPickerDate(const CalendarDate &date);
     void openDatePicker();
+    void addPlaceCommand(QMenu *menu);
+    void openPlaceDialog();
+    void applyPlace(const City &city);
     void drawPreviousResult();
     FieldTexts fieldTexts() const;
     std::optional<CalendarDate> checkedDate();
@@ -156,6 +165,7 @@ private:
     SettingsStore &m_settings;
     TPickDate *m_picker = nullptr;
     TAboutBox *m_about = nullptr;
+    TPlaceDialog *m_placeDialog = nullptr;
 
     ChartResult m_result;
     std::int32_t m_solarMonth = 1;
@@ -173,8 +183,8 @@ private:
 
     ClientGroupBox *m_dateGroup = nullptr;
     ClientGroupBox *m_timeGroup = nullptr;
-    QGroupBox *m_correctionGroup = nullptr;
-    QGroupBox *m_longitudeGroup = nullptr;
+    ClientGroupBox *m_correctionGroup = nullptr;
+    ClientGroupBox *m_longitudeGroup = nullptr;
     std::array<EditField *, FieldCount> m_fields{};
     SpinButton *m_spinDate = nullptr;
     SpinButton *m_spinTime = nullptr;

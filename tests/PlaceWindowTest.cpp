@@ -1,0 +1,141 @@
+// The place dialog driven from the window: search, pick, apply, then
+// calculate.
+
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+#include "Chart.h"
+#include "MainFormFixture.h"
+#include "PlaceUnit.h"
+
+namespace {
+
+// Types the query into the open place dialog, then presses the keys.
+auto Search(const QString &query, std::vector<Qt::Key> keys, QStringList *shown = nullptr)
+{
+    return [=](QWidget *dialog) {
+        auto *edit = dialog->findChild<QLineEdit *>("PlaceQuery");
+        ASSERT_EQ(dialog->focusWidget(), edit);
+        // Typed as text: QTest's key names are Latin only.
+        for (const QChar c : query)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (shown) {
+            const auto *list = dialog->findChild<QListWidget *>("PlaceList");
+            for (int i = 0; i < list->count(); ++i)
+                shown->append(list->item(i)->text());
+            shown->append(QString::number(list->currentRow()));
+        }
+        for (const Qt::Key key : keys)
+            QTest::keyClick(edit, key);
+    };
+}
+
+class PlaceWindowTest : public MainFormTest
+{
+protected:
+    void rightClick(const char *group)
+    {
+        QTest::mouseClick(form->findChild<QWidget *>(group), Qt::RightButton, {}, QPoint(30, 4));
+    }
+    QString hemisphere() { return form->findChild<QPushButton *>("ClientButtonDolgota")->text(); }
+};
+
+} // namespace
+
+TEST_F(PlaceWindowTest, KazanFromTheLongitudeGroupThenCalculate)
+{
+    start();
+    enter("15", "07", "1985", "10", "00", "09", "060", "36");
+    form->BitBtn1Click();
+    const ChartResult before = form->result();
+
+    QStringList shown;
+    modals.onDialog(Search(QStringLiteral("каз"), {Qt::Key_Return}, &shown));
+    rightClick("ClientGroupBox4");
+    ASSERT_GE(shown.size(), 2);
+    EXPECT_EQ(shown.front(), QStringLiteral("Казань, Республика Татарстан, Россия"));
+    EXPECT_EQ(shown.back(), QStringLiteral("0"));
+    EXPECT_EQ(modals.messages(), QStringList{QStringLiteral("<dialog PlaceDialog>")});
+    EXPECT_EQ(text("ClientTime"), "04");
+    EXPECT_EQ(text("ClientDolgotaG"), "049");
+    EXPECT_EQ(text("ClientDolgotaM"), "07");
+    EXPECT_EQ(hemisphere(), "E");
+    EXPECT_EQ(form->result(), before); // nothing calculated yet
+
+    form->BitBtn1Click();
+    const ChartInput kazan{15, 7, 1985, 10, 0, 4, 49, 7, "E"};
+    EXPECT_EQ(form->result(), ComputeChart(kazan).Details->Result);
+    EXPECT_NE(form->result(), before);
+}
+
+TEST_F(PlaceWindowTest, OffsetsThatAreNoWholeHourLeaveTheCorrection)
+{
+    struct Case {
+        const char *day, *month, *year, *hour, *query;
+        const char *degrees, *minutes, *hemisphere, *message;
+    };
+    const Case cases[] = {
+        {"15", "07", "1985", "10", "Kolkata", "088", "22", "E",
+         "Долгота записана, поправка оставлена прежней: часы здесь в это время шли на +5:30 от всемирного "
+         "времени, это не целое число часов."},
+        {"29", "09", "1985", "02", "Москва", "037", "37", "E",
+         "Долгота записана, поправка оставлена прежней: это время здесь было дважды, часы переводили назад "
+         "(+4 или +3)."},
+        {"31", "03", "1985", "02", "Москва", "037", "37", "E",
+         "Долгота записана, поправка оставлена прежней: такого времени здесь не было, часы переводили вперёд "
+         "(+3, затем +4)."},
+        {"15", "07", "1915", "10", "Москва", "037", "37", "E",
+         "Долгота записана, поправка оставлена прежней: часы здесь в это время шли на +2:30:17 от всемирного "
+         "времени, это не целое число часов."},
+        {"31", "02", "1985", "10", "Москва", "060", "36", "E",
+         "Установленная дата не существует. Место не применено."},
+    };
+    start();
+    for (const Case &c : cases) {
+        enter(c.day, c.month, c.year, c.hour, "30", "07", "060", "36");
+        modals.clear();
+        modals.onDialog(Search(QString::fromUtf8(c.query), {Qt::Key_Return}));
+        rightClick("GroupBox1");
+        const QStringList expected{QStringLiteral("<dialog PlaceDialog>"), QString::fromUtf8(c.message)};
+        EXPECT_EQ(modals.messages(), expected) << c.query << " " << c.year;
+        EXPECT_EQ(text("ClientTime"), "07") << c.query;
+        EXPECT_EQ(text("ClientDolgotaG"), QString::fromUtf8(c.degrees)) << c.query;
+        EXPECT_EQ(text("ClientDolgotaM"), QString::fromUtf8(c.minutes)) << c.query;
+        EXPECT_EQ(hemisphere(), c.hemisphere) << c.query;
+    }
+}
+
+TEST_F(PlaceWindowTest, MenuItemArrowsWestAndCancel)
+{
+    start();
+    const auto *menu = form->findChild<QMenu *>("N6");
+    QStringList items;
+    for (const QAction *action : menu->actions())
+        items << action->objectName();
+    EXPECT_EQ(items.indexOf("NPlace") + 1, items.indexOf("N8"));
+    auto *place = form->findChild<QAction *>("NPlace");
+    EXPECT_EQ(place->text(), QStringLiteral("Место…"));
+    EXPECT_EQ(place->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+
+    // The second of the list, a western city: correction -4 in summer 1985.
+    enter("15", "07", "1985", "10", "00", "05", "060", "36");
+    QStringList shown;
+    modals.onDialog(Search(QStringLiteral("new york"), {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, &shown));
+    place->trigger();
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_TRUE(shown.front().startsWith(QStringLiteral("Нью-Йорк"))) << shown.front().toStdString();
+    EXPECT_EQ(text("ClientTime"), "-4");
+    EXPECT_EQ(text("ClientDolgotaG"), "074");
+    EXPECT_EQ(text("ClientDolgotaM"), "00");
+    EXPECT_EQ(hemisphere(), "W");
+
+    // Esc writes nothing; a query that finds nothing cannot be applied.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        enter("15", "07", "1985", "10", "00", "05", "060", "36");
+        modals.onDialog(Search(key == Qt::Key_Escape ? QStringLiteral("каз") : QStringLiteral("ыыщщ"), {key}));
+        place->trigger();
+        EXPECT_EQ(text("ClientTime"), "05");
+        EXPECT_EQ(text("ClientDolgotaG"), "060");
+    }
+}

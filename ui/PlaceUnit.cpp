@@ -1,0 +1,116 @@
+#include "PlaceUnit.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "CityIndex.h"
+#include "Fonts.h"
+
+namespace {
+
+// Enough to find a city by a few letters; a longer list says nothing more.
+constexpr std::size_t ShownCities = 100;
+
+bool MovesInList(int key)
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
+
+} // namespace
+
+TPlaceDialog::TPlaceDialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("PlaceDialog"));
+    setWindowTitle(QStringLiteral("Место"));
+    setFont(PixelFont(11, false));
+    createControls();
+    connectHandlers();
+    resize(380, 320);
+    // The index is built once, here, so that no key typed waits for it.
+    CityIndex::Shared();
+}
+
+void TPlaceDialog::createControls()
+{
+    auto *prompt = new QLabel(QStringLiteral("Город (по-русски или латиницей):"), this);
+    PlaceQuery = new QLineEdit(this);
+    PlaceQuery->setObjectName(QStringLiteral("PlaceQuery"));
+    prompt->setBuddy(PlaceQuery);
+    PlaceQuery->installEventFilter(this);
+    PlaceList = new QListWidget(this);
+    PlaceList->setObjectName(QStringLiteral("PlaceList"));
+    BitBtn1 = new QPushButton(QStringLiteral("Применить"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    BitBtn1->setEnabled(false);
+    BitBtn2 = new QPushButton(QStringLiteral("Отмена"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(PlaceQuery);
+    layout->addWidget(PlaceList);
+    layout->addLayout(buttons);
+}
+
+void TPlaceDialog::connectHandlers()
+{
+    connect(PlaceQuery, &QLineEdit::textChanged, this, &TPlaceDialog::PlaceQueryChange);
+    connect(PlaceList, &QListWidget::itemDoubleClicked, this, &TPlaceDialog::BitBtn1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TPlaceDialog::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPlaceDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen *desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
+    // Typing at once replaces the last search.
+    PlaceQuery->selectAll();
+    PlaceQuery->setFocus();
+}
+
+bool TPlaceDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == PlaceQuery && event->type() == QEvent::KeyPress
+        && MovesInList(static_cast<QKeyEvent *>(event)->key())) {
+        QCoreApplication::sendEvent(PlaceList, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPlaceDialog::PlaceQueryChange()
+{
+    m_found = CityIndex::Shared().Find(PlaceQuery->text(), ShownCities);
+    PlaceList->clear();
+    for (const City *city : m_found)
+        PlaceList->addItem(city->Label());
+    if (!m_found.empty())
+        PlaceList->setCurrentRow(0);
+    BitBtn1->setEnabled(!m_found.empty());
+}
+
+void TPlaceDialog::BitBtn1Click()
+{
+    const int row = PlaceList->currentRow();
+    if (row < 0 || std::size_t(row) >= m_found.size())
+        return;
+    m_chosen = m_found[std::size_t(row)];
+    accept();
+}
