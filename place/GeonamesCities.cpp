@@ -12,37 +12,45 @@ namespace {
 // latitude, longitude).
 constexpr char RecordType[] = "(sssssssudd)";
 
-QString Child(GeonamesCity *city, gsize index)
+QString Named(const MessageCatalog &names, const QByteArray &key, const char *fallback)
 {
-    const gchar *text = nullptr;
-    g_variant_get_child(city, index, "&s", &text);
-    return QString::fromUtf8(text);
+    const QString translated = names.Translate(key);
+    return translated.isEmpty() ? QString::fromUtf8(fallback) : translated;
 }
 
-QString Named(const MessageCatalog &names, const QString &key, const QString &fallback)
-{
-    const QString translated = names.Translate(key.toUtf8());
-    return translated.isEmpty() ? fallback : translated;
-}
-
-City FromRecord(GeonamesCity *record, const MessageCatalog &names)
+// Through the library's accessors, should the record ever change its form:
+// the names then follow the process's locale.
+City FromAccessors(GeonamesCity *record)
 {
     City city;
+    city.Name = city.LatinName = QString::fromUtf8(geonames_city_get_name(record));
+    city.Region = QString::fromUtf8(geonames_city_get_state(record));
+    city.Country = QString::fromUtf8(geonames_city_get_country(record));
     city.Zone = QByteArray(geonames_city_get_timezone(record));
     city.Latitude = geonames_city_get_latitude(record);
     city.Longitude = geonames_city_get_longitude(record);
     city.Population = geonames_city_get_population(record);
-    if (!g_variant_is_of_type(record, G_VARIANT_TYPE(RecordType))) {
-        city.Name = city.LatinName = QString::fromUtf8(geonames_city_get_name(record));
-        city.Region = QString::fromUtf8(geonames_city_get_state(record));
-        city.Country = QString::fromUtf8(geonames_city_get_country(record));
-        return city;
-    }
-    const QString countryCode = Child(record, 4);
-    city.LatinName = Child(record, 1);
-    city.Name = Named(names, Child(record, 0), city.LatinName);
-    city.Region = Named(names, countryCode + u'.' + Child(record, 2), Child(record, 3));
-    city.Country = Named(names, countryCode, Child(record, 5));
+    return city;
+}
+
+City FromRecord(GeonamesCity *record, const MessageCatalog &names)
+{
+    if (!g_variant_is_of_type(record, G_VARIANT_TYPE(RecordType)))
+        return FromAccessors(record);
+    const gchar *id, *name, *admin1, *region, *countryCode, *country, *zone;
+    guint32 population;
+    double latitude, longitude;
+    g_variant_get(record, "(&s&s&s&s&s&s&sudd)", &id, &name, &admin1, &region, &countryCode, &country, &zone,
+                  &population, &latitude, &longitude);
+    City city;
+    city.LatinName = QString::fromUtf8(name);
+    city.Name = Named(names, id, name);
+    city.Region = Named(names, QByteArray(countryCode) + '.' + admin1, region);
+    city.Country = Named(names, countryCode, country);
+    city.Zone = QByteArray(zone);
+    city.Latitude = latitude;
+    city.Longitude = longitude;
+    city.Population = population;
     return city;
 }
 
