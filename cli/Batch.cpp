@@ -6,6 +6,7 @@
 
 #include "ChartFormat.h"
 #include "ChartRequest.h"
+#include "PlaceOption.h"
 
 int RunBatch(std::istream &in, std::ostream &out, bool json)
 {
@@ -20,7 +21,7 @@ int RunBatch(std::istream &in, std::ostream &out, bool json)
             line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#')
             continue;
-        const ChartRequest request = ParseCsvLine(line);
+        const ChartRequest request = ParseBatchLine(line);
         std::string error = request.Error;
         if (request.Input) {
             const ChartOutcome outcome = ComputeChart(*request.Input, options);

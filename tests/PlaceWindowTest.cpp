@@ -7,6 +7,7 @@
 
 #include "Chart.h"
 #include "MainFormFixture.h"
+#include "PlaceOption.h"
 #include "PlaceUnit.h"
 
 namespace {
@@ -63,9 +64,11 @@ TEST_F(PlaceWindowTest, KazanFromTheLongitudeGroupThenCalculate)
     EXPECT_EQ(hemisphere(), "E");
     EXPECT_EQ(form->result(), before); // nothing calculated yet
 
+    // The same chart as velmora-chart 15.07.1985 10:00 --place Казань.
     form->BitBtn1Click();
-    const ChartInput kazan{15, 7, 1985, 10, 0, 4, 49, 7, "E"};
-    EXPECT_EQ(form->result(), ComputeChart(kazan).Details->Result);
+    ChartInput tool{15, 7, 1985, 10, 0, 5, 60, 36, "E"};
+    ASSERT_TRUE(ApplyPlaceOptions({"Казань", ""}, tool).Used);
+    EXPECT_EQ(form->result(), ComputeChart(tool).Details->Result);
     EXPECT_NE(form->result(), before);
 }
 

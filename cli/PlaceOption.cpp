@@ -1,0 +1,139 @@
+#include "PlaceOption.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "ChartFormat.h"
+#include "CityIndex.h"
+#include "ClockOffset.h"
+#include "LongitudeArc.h"
+
+namespace {
+
+std::string Utf8(const QString &text)
+{
+    return text.toUtf8().toStdString();
+}
+
+std::string Moment(const ChartInput &input)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", input.Day, input.Month, input.Year, input.Hour,
+                  input.Minute);
+    return text;
+}
+
+std::string Offsets(const ClockOffset &offset, const char *separator)
+{
+    return Utf8(OffsetsText(offset.Seconds, QString::fromUtf8(separator)));
+}
+
+// The error of an offset that cannot be a whole-hour correction, or nothing.
+std::optional<std::string> OffsetError(std::string_view zone, const ClockOffset &offset, const ChartInput &input)
+{
+    const std::string at = "zone " + std::string(zone) + " at " + Moment(input);
+    switch (offset.Type) {
+    case ClockOffset::Kind::Whole:
+        return std::nullopt;
+    case ClockOffset::Kind::NotWhole:
+        return at + ": the clock was " + Offsets(offset, "") + " from UT, not whole hours";
+    case ClockOffset::Kind::Skipped:
+        return at + ": no such local time, clocks moved forward (" + Offsets(offset, " then ") + ")";
+    case ClockOffset::Kind::Doubled:
+        return at + ": the local time happened twice, clocks moved back (" + Offsets(offset, " or ") + ")";
+    case ClockOffset::Kind::UnknownZone:
+        break;
+    }
+    return "zone \"" + std::string(zone) + "\" is not a known time zone";
+}
+
+// Sets the correction from the zone, or returns the error.
+std::optional<std::string> SetCorrection(std::string_view zone, ChartInput &input)
+{
+    const ClockOffset offset = OffsetAt(QByteArray(zone.data(), qsizetype(zone.size())),
+                                        QDate(input.Year, input.Month, input.Day), QTime(input.Hour, input.Minute));
+    if (auto error = OffsetError(zone, offset, input))
+        return error;
+    input.Correction = offset.WholeHours();
+    return std::nullopt;
+}
+
+PlaceOutcome ApplyCity(const std::string &query, ChartInput &input)
+{
+    const auto found = CityIndex::Shared().Find(QString::fromUtf8(query), 1);
+    if (found.empty())
+        return {std::nullopt, "no place matches \"" + query + "\""};
+    const City &city = *found.front();
+    if (auto error = SetCorrection(city.Zone.toStdString(), input))
+        return {std::nullopt, Utf8(city.Label()) + ": " + *error};
+    const LongitudeArc arc = ArcOf(city.Longitude);
+    input.LongitudeDegrees = arc.Degrees;
+    input.LongitudeMinutes = arc.Minutes;
+    input.Hemisphere = Utf8(arc.Hemisphere);
+    return {PlaceUsed{Utf8(city.Name), Utf8(city.Region), Utf8(city.Country), city.Zone.toStdString(),
+                      input.Correction, Utf8(city.Label())},
+            {}};
+}
+
+bool NamesZone(std::string_view field)
+{
+    for (const char c : field)
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            return true;
+    return false;
+}
+
+std::string Signed(int hours)
+{
+    return Utf8(OffsetText(hours * 3600));
+}
+
+} // namespace
+
+PlaceOutcome ApplyPlaceOptions(const PlaceOptions &options, ChartInput &input)
+{
+    if (!options.Place.empty())
+        return ApplyCity(options.Place, input);
+    if (options.Zone.empty())
+        return {};
+    if (auto error = SetCorrection(options.Zone, input))
+        return {std::nullopt, *error};
+    return {PlaceUsed{{}, {}, {}, options.Zone, input.Correction, {}}, {}};
+}
+
+std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used)
+{
+    std::string place = "{";
+    if (!used.Name.empty())
+        place += "\"name\":" + JsonString(used.Name) + ",\"region\":" + JsonString(used.Region)
+            + ",\"country\":" + JsonString(used.Country) + ",";
+    place += "\"zone\":" + JsonString(used.Zone) + ",\"offset\":" + JsonString(Signed(used.Correction)) + "}";
+    // The chart's object ends with its closing brace.
+    return chartJson.substr(0, chartJson.size() - 1) + ",\"place\":" + place + "}";
+}
+
+std::string PlaceLine(const PlaceUsed &used, const ChartInput &input)
+{
+    std::string line = "Место: ";
+    if (!used.Label.empty())
+        line += used.Label + "; ";
+    char longitude[16];
+    std::snprintf(longitude, sizeof longitude, "%03d:%02d%s", input.LongitudeDegrees, input.LongitudeMinutes,
+                  input.Hemisphere.c_str());
+    return line + "пояс " + used.Zone + ", поправка " + Signed(used.Correction) + ", долгота " + longitude + "\n";
+}
+
+ChartRequest ParseBatchLine(std::string_view line)
+{
+    const std::size_t second = line.find(',', line.find(',') + 1);
+    const std::size_t third = second == std::string_view::npos ? second : line.find(',', second + 1);
+    if (std::count(line.begin(), line.end(), ',') != 4 || !NamesZone(line.substr(second + 1, third - second - 1)))
+        return ParseCsvLine(line);
+    const std::string_view zone = line.substr(second + 1, third - second - 1);
+    const std::string withCorrection = std::string(line.substr(0, second + 1)) + "0" + std::string(line.substr(third));
+    ChartRequest request = ParseCsvLine(withCorrection);
+    if (request.Input)
+        if (auto error = SetCorrection(zone, *request.Input))
+            return {std::nullopt, *error};
+    return request;
+}

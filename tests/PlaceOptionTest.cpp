@@ -1,0 +1,98 @@
+// The tool's --place, --tz and batch zones, against the real city database
+// and zone data.
+
+#include <gtest/gtest.h>
+
+#include "PlaceOption.h"
+
+namespace {
+
+ChartInput At(int day, int month, int year, int hour, int minute)
+{
+    return {day, month, year, hour, minute, 5, 60, 36, "E"};
+}
+
+} // namespace
+
+TEST(PlaceOptions, PlaceSetsLongitudeAndCorrectionTzOnlyTheCorrection)
+{
+    ChartInput kazan = At(15, 7, 1985, 10, 0);
+    const PlaceOutcome placed = ApplyPlaceOptions({"Казань", ""}, kazan);
+    ASSERT_TRUE(placed.Used) << placed.Error;
+    EXPECT_EQ(placed.Used->Name, "Казань");
+    EXPECT_EQ(placed.Used->Region, "Республика Татарстан");
+    EXPECT_EQ(placed.Used->Country, "Россия");
+    EXPECT_EQ(placed.Used->Zone, "Europe/Moscow");
+    EXPECT_EQ(CsvLineOf(kazan), "15.07.1985,10:00,4,049:07,E");
+
+    ChartInput moscow = At(15, 1, 2015, 10, 0);
+    ASSERT_TRUE(ApplyPlaceOptions({"", "Europe/Moscow"}, moscow).Used);
+    EXPECT_EQ(CsvLineOf(moscow), "15.01.2015,10:00,3,060:36,E");
+
+    ChartInput untouched = At(15, 1, 2015, 10, 0);
+    const PlaceOutcome none = ApplyPlaceOptions({}, untouched);
+    EXPECT_FALSE(none.Used);
+    EXPECT_TRUE(none.Error.empty());
+    EXPECT_EQ(CsvLineOf(untouched), CsvLineOf(At(15, 1, 2015, 10, 0)));
+}
+
+TEST(PlaceOptions, OffsetsThatAreNoCorrectionAreErrors)
+{
+    struct Case {
+        PlaceOptions options;
+        ChartInput input;
+        const char *error;
+    };
+    const Case cases[] = {
+        {{"Ыщщщ", ""}, At(15, 7, 1985, 10, 0), "no place matches \"Ыщщщ\""},
+        {{"", "Asia/Kolkata"}, At(15, 7, 1985, 10, 0),
+         "zone Asia/Kolkata at 15.07.1985 10:00: the clock was +5:30 from UT, not whole hours"},
+        {{"", "Europe/Moscow"}, At(29, 9, 1985, 2, 30),
+         "zone Europe/Moscow at 29.09.1985 02:30: the local time happened twice, clocks moved back (+4 or +3)"},
+        {{"", "Europe/Moscow"}, At(31, 3, 1985, 2, 30),
+         "zone Europe/Moscow at 31.03.1985 02:30: no such local time, clocks moved forward (+3 then +4)"},
+        {{"", "Mars/Olympus"}, At(15, 7, 1985, 10, 0), "zone \"Mars/Olympus\" is not a known time zone"},
+        {{"Москва", ""}, At(15, 7, 1915, 10, 0),
+         "Москва, Россия: zone Europe/Moscow at 15.07.1915 10:00: the clock was +2:30:17 from UT, "
+         "not whole hours"},
+    };
+    for (const Case &c : cases) {
+        ChartInput input = c.input;
+        const PlaceOutcome outcome = ApplyPlaceOptions(c.options, input);
+        EXPECT_FALSE(outcome.Used) << c.error;
+        EXPECT_EQ(outcome.Error, c.error);
+        EXPECT_EQ(input.Correction, 5) << c.error;
+        EXPECT_EQ(input.LongitudeDegrees, 60) << c.error;
+    }
+}
+
+TEST(PlaceOptions, BatchLinesWithAZone)
+{
+    const auto zone = ParseBatchLine("01.07.1985,10:00,Europe/Moscow,037:37,E");
+    ASSERT_TRUE(zone.Input) << zone.Error;
+    EXPECT_EQ(CsvLineOf(*zone.Input), "01.07.1985,10:00,4,037:37,E");
+
+    const auto number = ParseBatchLine("01.07.1985,10:00,-3,037:37,W");
+    ASSERT_TRUE(number.Input) << number.Error;
+    EXPECT_EQ(number.Input->Correction, -3);
+
+    EXPECT_EQ(ParseBatchLine("15.07.1985,10:00,Asia/Kolkata,088:22,E").Error,
+              "zone Asia/Kolkata at 15.07.1985 10:00: the clock was +5:30 from UT, not whole hours");
+    EXPECT_EQ(ParseBatchLine("31.02.1985,10:00,Europe/Moscow,037:37,E").Error, "date \"31.02.1985\" does not exist");
+    EXPECT_EQ(ParseBatchLine("01.07.1985,10:00,Europe/Moscow,037:37").Error,
+              "line \"01.07.1985,10:00,Europe/Moscow,037:37\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H");
+}
+
+TEST(PlaceOptions, OutputNamesThePlace)
+{
+    const PlaceUsed kazan{"Казань", "Республика Татарстан", "Россия", "Europe/Moscow", 4,
+                          "Казань, Республика Татарстан, Россия"};
+    EXPECT_EQ(JsonWithPlace("{\"input\":\"x\"}", kazan),
+              "{\"input\":\"x\",\"place\":{\"name\":\"Казань\",\"region\":\"Республика Татарстан\","
+              "\"country\":\"Россия\",\"zone\":\"Europe/Moscow\",\"offset\":\"+4\"}}");
+    const PlaceUsed zone{"", "", "", "America/New_York", -4, ""};
+    EXPECT_EQ(JsonWithPlace("{\"input\":\"x\"}", zone),
+              "{\"input\":\"x\",\"place\":{\"zone\":\"America/New_York\",\"offset\":\"-4\"}}");
+    EXPECT_EQ(PlaceLine(kazan, {15, 7, 1985, 10, 0, 4, 49, 7, "E"}),
+              "Место: Казань, Республика Татарстан, Россия; пояс Europe/Moscow, поправка +4, долгота 049:07E\n");
+}
