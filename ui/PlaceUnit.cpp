@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "CityIndex.h"
@@ -78,8 +77,6 @@ void TPlaceDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen *desktop = screen())
-        move(desktop->availableGeometry().center() - rect().center());
     // Typing at once replaces the last search.
     PlaceQuery->selectAll();
     PlaceQuery->setFocus();
