@@ -5,6 +5,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -30,12 +31,31 @@ std::vector<int> NearbyOffsets(const QTimeZone &zone, qint64 local)
     return offsets;
 }
 
+// IANA names are words of letters, digits, "_", "-" and "+" joined by "/".
+// Qt reads a name as a path under the zone data, or as any file path, so
+// nothing else may reach it.
+bool IsZoneName(const QByteArray &name)
+{
+    if (name.isEmpty() || name.size() > 64)
+        return false;
+    for (const QByteArray &word : name.split('/')) {
+        if (word.isEmpty() || word.startsWith('.'))
+            return false;
+        for (const char c : word)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '-' && c != '+')
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ClockOffset OffsetAt(const QByteArray &zoneName, QDate date, QTime time)
 {
+    if (!IsZoneName(zoneName))
+        return {};
     const QTimeZone zone(zoneName);
-    if (zoneName.isEmpty() || !zone.isValid())
+    if (!zone.isValid())
         return {};
     // The local time read as if it were Universal Time; the instant it names
     // under an offset is that minus the offset.

@@ -145,6 +145,11 @@ TEST(ClockOffsets, PublishedOffsetsOfTheClock)
         {"Europe/Moscow", {1985, 9, 29}, {3, 0}, Kind::Whole, {3 * h}},
         {"Nowhere/Atlantis", {1985, 7, 15}, {10, 0}, Kind::UnknownZone, {}},
         {"", {1985, 7, 15}, {10, 0}, Kind::UnknownZone, {}},
+        // Only zone names: no path reaches the zone reader.
+        {"/etc/localtime", {1985, 7, 15}, {10, 0}, Kind::UnknownZone, {}},
+        {"../zoneinfo/Europe/Moscow", {1985, 7, 15}, {10, 0}, Kind::UnknownZone, {}},
+        {"Etc/GMT-3", {1985, 7, 15}, {10, 0}, Kind::Whole, {3 * h}},
+        {"UTC", {1985, 7, 15}, {10, 0}, Kind::Whole, {0}},
     };
     for (const Case &c : cases) {
         const ClockOffset offset = OffsetAt(c.zone, c.date, c.time);
