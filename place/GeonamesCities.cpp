@@ -4,6 +4,8 @@
 
 #include "GeonamesCities.h"
 
+#include <algorithm>
+
 namespace {
 
 // libgeonames translates through gettext, which follows the process's locale;
@@ -71,6 +73,8 @@ std::vector<City> LoadGeonamesCities(const MessageCatalog &names)
     return cities;
 }
 
+// Where libgeonames-common installs the catalog that libgeonames itself
+// binds its text domain to.
 MessageCatalog RussianGeonamesCatalog()
 {
     return MessageCatalog::Load(QStringLiteral("/usr/share/locale/ru/LC_MESSAGES/geonames.mo"));
