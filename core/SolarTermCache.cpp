@@ -6,23 +6,20 @@ SolarTermCache::SolarTermCache(std::size_t maxYears) : maxYears_(std::max<std::s
 {
 }
 
-const std::optional<double> *SolarTermCache::Find(std::int32_t searchYear,
-                                                  std::int32_t correction, int index) const
+const std::optional<CalendarMoment> *SolarTermCache::Find(std::int32_t searchYear, int index) const
 {
-    const auto year = years_.find({searchYear, correction});
+    const auto year = years_.find(searchYear);
     if (year == years_.end() || index < 0 || index >= TermCount)
         return nullptr;
     const Slot &slot = year->second[index];
-    return slot.Stored ? &slot.Moment : nullptr;
+    return slot.Stored ? &slot.Found : nullptr;
 }
 
-void SolarTermCache::Store(std::int32_t searchYear, std::int32_t correction, int index,
-                           std::optional<double> moment)
+void SolarTermCache::Store(std::int32_t searchYear, int index, std::optional<CalendarMoment> found)
 {
     if (index < 0 || index >= TermCount)
         return;
-    const Key key{searchYear, correction};
-    if (years_.size() >= maxYears_ && !years_.contains(key))
+    if (years_.size() >= maxYears_ && !years_.contains(searchYear))
         years_.clear();
-    years_[key][index] = {true, moment};
+    years_[searchYear][index] = {true, found};
 }

@@ -5,20 +5,40 @@
 
 namespace {
 
-// Term index of searchYear, from the cache when it holds it.
+// The trial moment the search stops on, split into date and hour.
+std::optional<CalendarMoment> FoundTerm(std::int32_t startYear, std::int32_t startMonth,
+                                        double target, TermSearch search)
+{
+    const std::optional<double> found = SearchTerm(startYear, startMonth, target, search);
+    if (!found)
+        return std::nullopt;
+    return CalendarOf(*found);
+}
+
+double MovedByCorrection(const CalendarMoment &found, std::int32_t correction)
+{
+    return JulianDay(found.Date.Year, found.Date.Month, found.Date.Day, found.Hour + correction);
+}
+
+// Term index of searchYear, the search from the cache when it holds it; the
+// correction is applied afterwards in either case.
 std::optional<double> TermOfYear(std::int32_t searchYear, int index, std::int32_t correction,
                                  const SolarTermOptions &options)
 {
-    if (options.Cache) {
-        if (const std::optional<double> *known = options.Cache->Find(searchYear, correction, index))
-            return *known;
+    const std::optional<CalendarMoment> *known =
+        options.Cache ? options.Cache->Find(searchYear, index) : nullptr;
+    std::optional<CalendarMoment> found;
+    if (known) {
+        found = *known;
+    } else {
+        const TermStart start = SolarTermStart(searchYear, index);
+        found = FoundTerm(start.Year, start.Month, start.Target, options.Search);
+        if (options.Cache)
+            options.Cache->Store(searchYear, index, found);
     }
-    const TermStart start = SolarTermStart(searchYear, index);
-    const std::optional<double> moment =
-        FindSolarTerm(start.Year, start.Month, start.Target, correction, options.Search);
-    if (options.Cache)
-        options.Cache->Store(searchYear, correction, index, moment);
-    return moment;
+    if (!found)
+        return std::nullopt;
+    return MovedByCorrection(*found, correction);
 }
 
 std::int32_t SquareYearOf(const CalendarDate &date, double sunLongitude, std::int32_t solarYear)
@@ -39,11 +59,10 @@ std::int32_t SquareYearOf(const CalendarDate &date, double sunLongitude, std::in
 std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth,
                                     double target, std::int32_t correction, TermSearch search)
 {
-    const std::optional<double> found = SearchTerm(startYear, startMonth, target, search);
+    const std::optional<CalendarMoment> found = FoundTerm(startYear, startMonth, target, search);
     if (!found)
         return std::nullopt;
-    const CalendarMoment at = CalendarOf(*found);
-    return JulianDay(at.Date.Year, at.Date.Month, at.Date.Day, at.Hour + correction);
+    return MovedByCorrection(*found, correction);
 }
 
 TermStart SolarTermStart(std::int32_t searchYear, int index)
