@@ -92,7 +92,7 @@ void RandomBatch(benchmark::State &state)
     for (auto _ : state) {
         std::istringstream in(text);
         std::ostringstream out;
-        benchmark::DoNotOptimize(RunBatch(in, out, false));
+        benchmark::DoNotOptimize(RunBatch(in, out, {}).Status);
     }
     CountPerChart(state, BatchCharts, callsBefore);
 }

@@ -1,9 +1,23 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 // Batch mode of the tool: one case a line (DD.MM.YYYY,HH:MM,CORR,DDD:MM,H,
-// where CORR may be an IANA zone) from in, one result or error line for each to out, in order. Blank lines
-// and lines starting with # are skipped. Returns 0 when every case gave a
-// chart, 1 when any failed.
-int RunBatch(std::istream &in, std::ostream &out, bool json);
+// where CORR may be an IANA zone) from in, one result or error line for each
+// to out, in order, as CSV or as JSON. Blank lines and lines starting with #
+// are skipped.
+
+struct BatchOptions {
+    bool Json = false;
+    bool Header = false; // a first line naming the CSV columns
+};
+
+struct BatchOutcome {
+    int Status = 0;      // 0 every case gave a chart; 1 a case failed, or reading or writing did
+    std::string Failure; // why reading failed, one line; empty when it did not
+};
+
+// Stops at the first failed read or write; a failed write shows on out
+// itself. The output is flushed at the end.
+BatchOutcome RunBatch(std::istream &in, std::ostream &out, const BatchOptions &options);

@@ -1,7 +1,10 @@
 #include "ChartFormat.h"
 
 #include <charconv>
-#include <cstdio>
+
+#include "ChartRequest.h"
+#include "Csv.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -63,20 +66,6 @@ std::string ShortestDouble(double value)
     return std::string(buffer, result.ptr);
 }
 
-// Length of the valid UTF-8 sequence at text[i], or 0.
-std::size_t Utf8Length(std::string_view text, std::size_t i)
-{
-    const unsigned char lead = text[i];
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-        : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
-    if (length == 0 || i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k)
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
 } // namespace
 
 std::string FormatTable(const ChartResult &result)
@@ -108,9 +97,11 @@ std::string FormatCsv(std::string_view input, const ChartDetails &details)
     return out + "," + SquareDigits(r.YearSquare) + "," + SquareDigits(r.MonthSquare);
 }
 
-std::string FormatCsvError(std::string_view input, std::string_view error)
+std::string FormatCsvError(std::string_view line, std::string_view error)
 {
-    return std::string(input) + ",error," + std::string(error);
+    const std::string printable = PrintableUtf8(line);
+    const auto &f = SplitBatchLine(printable).Fields;
+    return CsvRecord({f[0], f[1], f[2], f[3], f[4], "error", PrintableUtf8(error)});
 }
 
 std::string FormatJson(std::string_view input, const ChartDetails &details)
@@ -133,26 +124,16 @@ std::string FormatJsonError(std::string_view input, std::string_view error)
 
 std::string JsonString(std::string_view text)
 {
+    // Printable text leaves only these three to escape.
     std::string out = "\"";
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = text[i];
-        const std::size_t length = Utf8Length(text, i);
-        if (length == 0) {
-            out += "\\ufffd";
-            ++i;
+    for (char c : PrintableUtf8(text)) {
+        if (c == '\t') {
+            out += "\\t";
             continue;
         }
-        if (c == '"' || c == '\\') {
+        if (c == '"' || c == '\\')
             out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out.append(text.substr(i, length));
-        }
-        i += length;
+        out += c;
     }
     return out + "\"";
 }

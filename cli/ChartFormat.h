@@ -11,15 +11,23 @@
 // and "Ветвь", then the squares under "Квадрат Года" and "Квадрат Месяца".
 std::string FormatTable(const ChartResult &result);
 
-// One batch line: the case, the four pillars as "stem branch" and the two
-// squares as nine digits by rows, separated by commas.
+// One batch line: the case (five fields, CsvLineOf), the four pillars as
+// "stem branch" and the two squares as nine digits by rows, separated by
+// commas; the columns are CsvHeader's.
 std::string FormatCsv(std::string_view input, const ChartDetails &details);
-std::string FormatCsvError(std::string_view input, std::string_view error);
+inline constexpr char CsvHeader[] =
+    "date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square";
+
+// The error line of a batch line: its five fields as read (SplitBatchLine),
+// "error" and the reason, each quoted as RFC 4180 says where it needs it.
+std::string FormatCsvError(std::string_view line, std::string_view error);
 
 // One JSON object on one line with the keys input, pillars, yearSquare,
-// monthSquare, solarYear, solarMonth, squareYear and chartJD.
+// monthSquare, solarYear, solarMonth, squareYear and chartJD; or with the
+// keys input and error.
 std::string FormatJson(std::string_view input, const ChartDetails &details);
 std::string FormatJsonError(std::string_view input, std::string_view error);
 
-// A JSON string literal; invalid UTF-8 bytes become U+FFFD.
+// A JSON string literal of the text made printable (PrintableUtf8): valid
+// UTF-8, whatever bytes text holds.
 std::string JsonString(std::string_view text);

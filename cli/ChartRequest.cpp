@@ -5,6 +5,7 @@
 
 #include "FieldText.h"
 #include "Gregorian.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -65,6 +66,8 @@ std::optional<std::string> ParseDate(std::string_view text, ChartInput &input)
     const auto year = ParseDigits(parts[2], 4);
     if (!day || !month || !year)
         return "date " + Quoted(text) + " is not DD.MM.YYYY";
+    if (parts[2].size() != 4)
+        return "year " + Quoted(parts[2]) + " of date " + Quoted(text) + " is not four digits";
     if (auto error = CheckRange("year", parts[2], year, 1, 5000, input.Year))
         return error;
     if (!DateExists(*year, *month, *day))
@@ -101,8 +104,12 @@ std::optional<std::string> ParseLongitude(std::string_view text, std::string_vie
     if (auto error = CheckRange("longitude minutes", parts[1], ParseDigits(parts[1], 2), 0, 59,
                                 input.LongitudeMinutes))
         return error;
-    if (hemisphere != "E" && hemisphere != "W")
-        return "hemisphere " + Quoted(hemisphere) + " is not E or W";
+    if (hemisphere != "E" && hemisphere != "W") {
+        // A Cyrillic Е or В looks like the Latin letter it is taken for.
+        const bool ascii = hemisphere.size() == 1 && static_cast<unsigned char>(hemisphere[0]) < 0x80;
+        return "hemisphere " + Quoted(hemisphere) + " is not E or W"
+            + (ascii ? "" : " (Latin letters)");
+    }
     input.Hemisphere = std::string(hemisphere);
     return std::nullopt;
 }
@@ -127,20 +134,40 @@ ChartRequest Parse(std::string_view date, std::string_view time, std::string_vie
 ChartRequest ParseRequest(std::string_view date, std::string_view time,
                           std::string_view correction, std::string_view longitude)
 {
-    if (longitude.empty())
-        return Failure("longitude \"\" is not DDD:MM{E|W}");
-    return Parse(date, time, correction, longitude.substr(0, longitude.size() - 1),
-                 longitude.substr(longitude.size() - 1));
+    // The hemisphere is the last character, whatever its length in bytes.
+    const std::string_view hemisphere = LastCharacter(longitude);
+    if (hemisphere.empty() || (hemisphere.front() >= '0' && hemisphere.front() <= '9'))
+        return Failure("longitude " + Quoted(longitude) + " is not DDD:MM{E|W}");
+    return Parse(date, time, correction, longitude.substr(0, longitude.size() - hemisphere.size()),
+                 hemisphere);
+}
+
+BatchFields SplitBatchLine(std::string_view line)
+{
+    BatchFields split;
+    for (std::size_t i = 0; i < split.Fields.size(); ++i) {
+        const std::size_t comma = line.find(',');
+        const bool last = i + 1 == split.Fields.size() || comma == std::string_view::npos;
+        split.Fields[i] = last ? line : line.substr(0, comma);
+        ++split.Count;
+        if (last)
+            break;
+        line.remove_prefix(comma + 1);
+    }
+    if (split.Fields.back().find(',') != std::string_view::npos)
+        split.Count = 6;
+    return split;
 }
 
 ChartRequest ParseCsvLine(std::string_view line)
 {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    const auto fields = Split(line, ',');
-    if (fields.size() != 5)
+    const BatchFields split = SplitBatchLine(line);
+    if (split.Count != split.Fields.size())
         return Failure("line " + Quoted(line) + " is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H");
-    return Parse(fields[0], fields[1], fields[2], fields[3], fields[4]);
+    const auto &f = split.Fields;
+    return Parse(f[0], f[1], f[2], f[3], f[4]);
 }
 
 std::string CsvLineOf(const ChartInput &input)

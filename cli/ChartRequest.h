@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,8 +9,9 @@
 #include "ChartTypes.h"
 
 // One chart case of the command-line tool, checked as the window's fields
-// would keep it: the date exists within years 1..5000, hour 0..23, minute
-// 0..59, correction -23..23, degrees 0..179, minutes 0..59, hemisphere E or W.
+// would keep it: the date DD.MM.YYYY (four year digits) exists within years
+// 1..5000, hour 0..23, minute 0..59, correction -23..23, degrees 0..179,
+// minutes 0..59, hemisphere E or W.
 
 struct ChartRequest {
     std::optional<ChartInput> Input;
@@ -18,6 +21,15 @@ struct ChartRequest {
 // From the argument forms DD.MM.YYYY, HH:MM, an integer and DDD:MM{E|W}.
 ChartRequest ParseRequest(std::string_view date, std::string_view time,
                           std::string_view correction, std::string_view longitude);
+
+// The fields of a batch line as read, split at its commas. A line of more
+// than five keeps the rest, commas and all, in the fifth (Count 6); one of
+// fewer leaves the missing ones empty (Count 1..4).
+struct BatchFields {
+    std::array<std::string_view, 5> Fields;
+    std::size_t Count = 0;
+};
+BatchFields SplitBatchLine(std::string_view line);
 
 // From a batch line DD.MM.YYYY,HH:MM,CORR,DDD:MM,H.
 ChartRequest ParseCsvLine(std::string_view line);

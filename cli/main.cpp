@@ -1,14 +1,20 @@
 // velmora-chart: the chart of one moment, or of a batch of moments, for
 // scripts. Computes exactly what the Velmora window computes.
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "Batch.h"
 #include "ChartFormat.h"
 #include "ChartRequest.h"
 #include "PlaceOption.h"
+#include "ToolOptions.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -16,11 +22,12 @@ constexpr char Usage[] =
     "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
     "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--json]\n"
     "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}] [--json]\n"
-    "       velmora-chart --batch [--json] < cases.csv\n"
+    "       velmora-chart --batch [--header | --json] < cases.csv\n"
     "\n"
     "Prints the four pillars and the year and month squares of a local clock\n"
-    "moment. The correction is the clock's offset from Universal Time in whole\n"
-    "hours (-23..23, default 5); the longitude defaults to 060:36E.\n"
+    "moment. The year has four digits. The correction is the clock's offset\n"
+    "from Universal Time in whole hours (-23..23, default 5); the longitude\n"
+    "defaults to 060:36E.\n"
     "--place NAME takes the longitude and the time zone of the best-matching city\n"
     "(Russian or Latin name, e.g. Казань or Kazan); --tz ZONE takes the correction\n"
     "from an IANA time zone (e.g. Europe/Moscow) and keeps the longitude. Both use\n"
@@ -28,13 +35,30 @@ constexpr char Usage[] =
     "changes included); an offset that is not whole hours, a local time that was\n"
     "skipped or that happened twice is an error. The place used is printed above\n"
     "the table, or as \"place\" in the JSON.\n"
+    "\n"
     "With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);\n"
-    "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E;\n"
-    "each gives one line: the case, the pillars hour, day, month, year as\n"
-    "\"stem branch\", and both squares as nine digits by rows, or the case,\n"
-    "\"error\" and the reason. Blank lines and lines starting with # are skipped.\n"
-    "--json writes one JSON object per chart instead.\n"
-    "Exit status: 0 all charts computed, 1 a case failed, 2 usage error.\n";
+    "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.\n"
+    "Each line gives one output line, in order. Blank lines and lines starting\n"
+    "with # are skipped; a UTF-8 byte-order mark at the start is ignored; a line\n"
+    "longer than 1000 bytes is an error. The output is CSV (RFC 4180: a field\n"
+    "holding a comma, a quote or a line break is quoted). A chart line has the\n"
+    "columns\n"
+    "  date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square\n"
+    "the case zero-filled (07.03.1999,09:05,-5,074:00,W), the pillars as\n"
+    "\"stem branch\" (ЗЕМ ОГО) and each square as nine digits by rows. An error line\n"
+    "is the case's five fields as read, \"error\" and the reason. --header writes\n"
+    "the column names above as the first line.\n"
+    "\n"
+    "--json writes one JSON object per line instead, for a chart\n"
+    "  {\"input\":CASE,\"pillars\":{\"hour\":[STEM,BRANCH],\"day\":[..],\"month\":[..],\n"
+    "   \"year\":[..]},\"yearSquare\":[[a,b,c],[d,e,f],[g,h,i]],\"monthSquare\":[..],\n"
+    "   \"solarYear\":N,\"solarMonth\":N,\"squareYear\":N,\"chartJD\":X}\n"
+    "and for an error {\"input\":CASE,\"error\":REASON}. Input that is not valid\n"
+    "UTF-8, and control characters, are echoed with U+FFFD in their place (one\n"
+    "for each maximal ill-formed subsequence).\n"
+    "\n"
+    "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
+    "writing the output failed (then a message on standard error); 2 usage error.\n";
 
 int UsageError(const std::string &message)
 {
@@ -42,86 +66,91 @@ int UsageError(const std::string &message)
     return 2;
 }
 
-int RunSingle(const std::vector<std::string> &positional, const std::string &correction,
-              const std::string &longitude, const PlaceOptions &place, bool json)
+// The chart's output, with the place used when an option gave one.
+void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed,
+                bool json)
 {
-    ChartRequest request = ParseRequest(positional[0], positional[1], correction, longitude);
+    const std::string line = CsvLineOf(input);
+    if (json)
+        std::cout << (placed.Used ? JsonWithPlace(FormatJson(line, details), *placed.Used)
+                                  : FormatJson(line, details))
+                  << "\n";
+    else
+        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "")
+                  << FormatTable(details.Result);
+}
+
+int RunSingle(const ToolOptions &options)
+{
+    const std::string &date = options.Positional[0];
+    const std::string &time = options.Positional[1];
+    const std::string correction = options.Correction.value_or(DefaultCorrection);
+    const std::string longitude = options.Longitude.value_or(DefaultLongitude);
+    ChartRequest request = ParseRequest(date, time, correction, longitude);
     std::string error = request.Error;
+    const PlaceOptions place{options.Place.value_or(""), options.Zone.value_or("")};
     const PlaceOutcome placed = request.Input ? ApplyPlaceOptions(place, *request.Input) : PlaceOutcome{};
-    if (!placed.Error.empty())
+    if (!placed.Error.empty()) {
         error = placed.Error;
-    else if (request.Input) {
+    } else if (request.Input) {
         const ChartOutcome outcome = ComputeChart(*request.Input);
         if (outcome.Details) {
-            const std::string input = CsvLineOf(*request.Input);
-            if (json)
-                std::cout << (placed.Used ? JsonWithPlace(FormatJson(input, *outcome.Details), *placed.Used)
-                                          : FormatJson(input, *outcome.Details))
-                          << "\n";
-            else
-                std::cout << (placed.Used ? PlaceLine(*placed.Used, *request.Input) : "")
-                          << FormatTable(outcome.Details->Result);
+            PrintChart(*request.Input, *outcome.Details, placed, options.Json);
             return 0;
         }
         error = outcome.Error;
     }
-    if (json)
-        std::cout << FormatJsonError(positional[0] + "," + positional[1] + "," + correction + ","
-                                         + longitude,
-                                     error)
+    if (options.Json)
+        std::cout << FormatJsonError(date + "," + time + "," + correction + "," + longitude, error)
                   << "\n";
     else
         std::cerr << "velmora-chart: " << error << "\n";
     return 1;
 }
 
+// Flushes and closes standard output: a write that failed on the way, or a
+// full disk that shows only now, turns the status into a failure.
+int FinishOutput(int status)
+{
+    std::cout.flush();
+    if (std::cout && close(STDOUT_FILENO) == 0)
+        return status;
+    const int error = errno;
+    std::cerr << "velmora-chart: cannot write the output" << (error ? ": " : "")
+              << (error ? std::strerror(error) : "") << "\n";
+    return 1;
+}
+
+int Run(const ToolOptions &options)
+{
+    if (options.Help) {
+        std::cout << Usage;
+        return 0;
+    }
+    if (!options.Batch)
+        return RunSingle(options);
+    const BatchOutcome outcome = RunBatch(std::cin, std::cout, {options.Json, options.Header});
+    if (!outcome.Failure.empty()) {
+        std::cerr << "velmora-chart: " << outcome.Failure << "\n";
+        return 1;
+    }
+    return outcome.Status;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    std::vector<std::string> positional;
-    std::string correction = DefaultCorrection;
-    std::string longitude = DefaultLongitude;
-    PlaceOptions place;
-    bool correctionGiven = false, longitudeGiven = false;
-    bool json = false;
-    bool batch = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::cout << Usage;
-            return 0;
-        } else if (arg == "--json") {
-            json = true;
-        } else if (arg == "--batch") {
-            batch = true;
-        } else if (arg == "--correction" || arg == "--longitude") {
-            if (i + 1 >= argc)
-                return UsageError(arg + " needs a value");
-            (arg == "--correction" ? correction : longitude) = argv[++i];
-            (arg == "--correction" ? correctionGiven : longitudeGiven) = true;
-        } else if (arg == "--place" || arg == "--tz") {
-            if (i + 1 >= argc || !*argv[i + 1])
-                return UsageError(arg + " needs a value");
-            (arg == "--place" ? place.Place : place.Zone) = argv[++i];
-        } else if (arg.size() > 2 && arg.starts_with("--")) {
-            return UsageError("unknown option " + arg);
-        } else {
-            positional.push_back(arg);
-        }
-    }
-    if (batch) {
-        if (!positional.empty())
-            return UsageError("--batch takes its cases from standard input");
-        if (!place.Place.empty() || !place.Zone.empty())
-            return UsageError("--batch takes a zone in each line, not --place or --tz");
-        return RunBatch(std::cin, std::cout, json);
-    }
-    if (positional.size() != 2)
-        return UsageError("expected a date and a time");
-    if (!place.Place.empty() && (!place.Zone.empty() || correctionGiven || longitudeGiven))
-        return UsageError("--place gives the correction and the longitude itself");
-    if (!place.Zone.empty() && correctionGiven)
-        return UsageError("--tz gives the correction itself");
-    return RunSingle(positional, correction, longitude, place, json);
+    // Standard streams of their own, not stdio's: a failed read or write then
+    // shows on the stream, with its reason in errno.
+    std::ios::sync_with_stdio(false);
+    // Arguments are echoed in messages and output, so they are made printable first.
+    std::vector<std::string> printable;
+    for (int i = 1; i < argc; ++i)
+        printable.push_back(PrintableUtf8(argv[i]));
+    const OptionsOutcome parsed = ParseOptions({printable.begin(), printable.end()});
+    if (!parsed.Options)
+        return UsageError(parsed.Error);
+    const int status = Run(*parsed.Options);
+    return FinishOutput(status);
 }

@@ -29,6 +29,7 @@ desktop-file-utils
 appstream
 dpkg-dev
 file
+python3
 "
 
 missing=""

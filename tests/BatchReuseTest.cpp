@@ -48,7 +48,7 @@ TEST(Batch, ReusedTermsGiveTheSameLinesAsSingleCharts)
     for (bool json : {false, true}) {
         std::istringstream in(text);
         std::ostringstream out;
-        RunBatch(in, out, json);
+        RunBatch(in, out, {.Json = json});
         std::istringstream lines(out.str());
         std::string line;
         for (const ChartInput &input : inputs) {

@@ -1,0 +1,86 @@
+#include "ToolOptions.h"
+
+namespace {
+
+// An option is a switch or takes the next argument as its value.
+struct OptionSpec {
+    std::string_view Name;
+    bool ToolOptions::*Switch = nullptr;
+    std::optional<std::string> ToolOptions::*Value = nullptr;
+};
+
+constexpr OptionSpec Specs[] = {
+    {"--help", &ToolOptions::Help},
+    {"-h", &ToolOptions::Help},
+    {"--json", &ToolOptions::Json},
+    {"--batch", &ToolOptions::Batch},
+    {"--header", &ToolOptions::Header},
+    {"--correction", nullptr, &ToolOptions::Correction},
+    {"--longitude", nullptr, &ToolOptions::Longitude},
+    {"--place", nullptr, &ToolOptions::Place},
+    {"--tz", nullptr, &ToolOptions::Zone},
+};
+
+const OptionSpec *SpecOf(std::string_view argument)
+{
+    for (const OptionSpec &spec : Specs)
+        if (spec.Name == argument)
+            return &spec;
+    return nullptr;
+}
+
+// The usage error of options that do not go together, or nothing.
+std::optional<std::string> Conflict(const ToolOptions &options)
+{
+    if (options.Batch) {
+        if (!options.Positional.empty())
+            return "--batch takes its cases from standard input";
+        if (options.Correction || options.Longitude)
+            return "--batch takes the correction and longitude from each input line, not from "
+                   "--correction or --longitude";
+        if (options.Place || options.Zone)
+            return "--batch takes a zone in each line, not --place or --tz";
+        if (options.Header && options.Json)
+            return "--header names the CSV columns; it does not go with --json";
+        return std::nullopt;
+    }
+    if (options.Header)
+        return "--header goes with --batch";
+    if (options.Positional.size() != 2)
+        return "expected a date and a time";
+    if (options.Place && (options.Zone || options.Correction || options.Longitude))
+        return "--place gives the correction and the longitude itself";
+    if (options.Zone && options.Correction)
+        return "--tz gives the correction itself";
+    return std::nullopt;
+}
+
+} // namespace
+
+OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
+{
+    ToolOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        const OptionSpec *spec = SpecOf(argument);
+        if (spec && spec->Switch) {
+            options.*spec->Switch = true;
+        } else if (spec) {
+            // A place or zone cannot be empty; a correction or longitude
+            // that is gets its own error from the parser.
+            const bool needsText = spec->Value == &ToolOptions::Place || spec->Value == &ToolOptions::Zone;
+            if (i + 1 >= arguments.size() || (needsText && arguments[i + 1].empty()))
+                return {std::nullopt, std::string(argument) + " needs a value"};
+            options.*spec->Value = std::string(arguments[++i]);
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            return {std::nullopt, "unknown option " + std::string(argument)};
+        } else {
+            options.Positional.emplace_back(argument);
+        }
+    }
+    if (options.Help)
+        return {options, {}};
+    if (auto conflict = Conflict(options))
+        return {std::nullopt, *conflict};
+    return {options, {}};
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The command line of velmora-chart.
+
+struct ToolOptions {
+    std::vector<std::string> Positional; // the date and the time of a single chart
+    std::optional<std::string> Correction;
+    std::optional<std::string> Longitude;
+    std::optional<std::string> Place; // a city name
+    std::optional<std::string> Zone;  // an IANA time zone
+    bool Json = false;
+    bool Batch = false;
+    bool Header = false;
+    bool Help = false;
+};
+
+// The options, or the usage error (one line) when an option is unknown, lacks
+// its value, or does not go with the others.
+struct OptionsOutcome {
+    std::optional<ToolOptions> Options;
+    std::string Error;
+};
+OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments);

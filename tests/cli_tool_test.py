@@ -1,0 +1,129 @@
+#!/usr/bin/env python3
+"""velmora-chart as scripts meet it: failed writes and reads, and its CSV and
+JSON output read back by Python's own csv and json modules.
+
+    cli_tool_test.py PATH_TO_VELMORA_CHART
+"""
+
+import csv
+import io
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+TOOL = None
+
+GOOD = b"01.01.2000,12:00,0,000:00,E"
+GOOD_COLUMNS = ["01.01.2000", "12:00", "0", "000:00", "E",
+                "ЗЕМ ОГО", "ЗЕМ ОГО", "ОГО ВОД", "зем дер", "957813462", "624579138"]
+
+
+def run(args, stdin=b"", stdout=subprocess.PIPE):
+    return subprocess.run([TOOL, *args], input=stdin if isinstance(stdin, bytes) else None,
+                          stdin=None if isinstance(stdin, bytes) else stdin,
+                          stdout=stdout, stderr=subprocess.PIPE, check=False)
+
+
+def printable(line):
+    """The echo the tool promises: U+FFFD for each maximal ill-formed
+    subsequence (Python's decoder follows the same Unicode practice) and for
+    control characters other than tab."""
+    text = line.decode("utf-8", "replace")
+    return "".join("\ufffd" if (ord(c) < 0x20 and c != "\t") or c == "\x7f" else c for c in text)
+
+
+class FailedInputOutput(unittest.TestCase):
+    def assert_failure(self, result, message):
+        self.assertEqual(result.returncode, 1)
+        stderr = result.stderr.decode()
+        self.assertEqual(stderr.count("\n"), 1, stderr)
+        self.assertIn(message, stderr)
+
+    def test_single_chart_into_a_full_device(self):
+        with open("/dev/full", "wb") as full:
+            result = run(["01.01.2000", "12:00"], stdout=full)
+        self.assert_failure(result, "velmora-chart: cannot write the output: No space left on device")
+
+    def test_batch_into_a_full_device(self):
+        with open("/dev/full", "wb") as full:
+            result = run(["--batch", "--json"], stdin=(GOOD + b"\n") * 5000, stdout=full)
+        self.assert_failure(result, "cannot write the output: No space left on device")
+
+    def test_standard_input_a_directory(self):
+        with tempfile.TemporaryDirectory() as folder:
+            fd = os.open(folder, os.O_RDONLY)
+            try:
+                result = run(["--batch"], stdin=fd)
+            finally:
+                os.close(fd)
+        self.assert_failure(result, "velmora-chart: cannot read the input: Is a directory")
+        self.assertEqual(result.stdout, b"")
+
+    def test_batch_with_a_correction_is_a_usage_error(self):
+        result = run(["--batch", "--correction", "3"], stdin=GOOD + b"\n")
+        self.assertEqual(result.returncode, 2)
+        self.assertEqual(result.stdout, b"")
+
+
+class CsvOutput(unittest.TestCase):
+    LINES = [
+        GOOD,
+        b'"quoted",12:00,0,000:00,E',
+        b"01.01.2000,12:00,5,060:36,E,extra,\"x\"",
+        b"01.01.2000,12:00",
+        b"31.02.2023,12:00,5,060:36,E",
+        b"01.01.24,12:00,5,060:36,E",
+        b"01.01.2000,12:00,5,060:36,\xd0\x95",
+        b"a\xed\xa0\x80,b\xc0\xaf\x01,\xe2\x82,\xff\"\",\xf4\x90\x80\x80",
+        b"1" * 5000,
+    ]
+
+    def setUp(self):
+        data = b"\xef\xbb\xbf" + b"\r\n".join(self.LINES) + b"\n"
+        result = run(["--batch", "--header"], stdin=data)
+        self.assertEqual(result.returncode, 1)
+        # Strict decoding: any ill-formed byte fails the test here.
+        self.rows = list(csv.reader(io.StringIO(result.stdout.decode("utf-8", "strict"), newline="")))
+
+    def test_header_and_one_row_a_case(self):
+        self.assertEqual(self.rows[0], ["date", "time", "correction", "longitude", "hemisphere",
+                                        "hour", "day", "month", "year", "year_square", "month_square"])
+        self.assertEqual(len(self.rows), 1 + len(self.LINES))
+        self.assertEqual(self.rows[1], GOOD_COLUMNS)
+
+    def test_error_rows_echo_the_five_fields_as_read(self):
+        for line, row in zip(self.LINES[1:-1], self.rows[2:-1]):
+            self.assertEqual(len(row), 7, row)
+            self.assertEqual(row[5], "error")
+            self.assertEqual(",".join(row[:5]).rstrip(","), printable(line).rstrip(","))
+        self.assertIn("hemisphere \"Е\" is not E or W", self.rows[7][6])
+        self.assertIn("year \"24\"", self.rows[6][6])
+
+    def test_a_line_over_the_limit_names_it(self):
+        row = self.rows[-1]
+        self.assertEqual(row[5:], ["error", "line is longer than 1000 bytes"])
+        self.assertEqual(row[0], "1" * 1000)
+
+
+class JsonOutput(unittest.TestCase):
+    def test_every_line_is_strict_json(self):
+        data = b"\n".join(CsvOutput.LINES) + b"\n"
+        result = run(["--batch", "--json"], stdin=data)
+        lines = result.stdout.decode("utf-8", "strict").splitlines()
+        self.assertEqual(len(lines), len(CsvOutput.LINES))
+        for source, line in zip(CsvOutput.LINES, lines):
+            value = json.loads(line)
+            self.assertEqual(list(value)[0], "input")
+            if "error" in value:
+                self.assertEqual(list(value), ["input", "error"])
+                if len(source) <= 1000:
+                    self.assertEqual(value["input"], printable(source))
+        self.assertEqual(json.loads(lines[0])["pillars"]["hour"], ["ЗЕМ", "ОГО"])
+
+
+if __name__ == "__main__":
+    TOOL = sys.argv.pop(1)
+    unittest.main(verbosity=2)
