@@ -15,7 +15,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("io.velmora.Velmora"));
-    QApplication::setWindowIcon(AppIcon());
     InstallQtTranslations(app);
 
     // The three windows live until the program ends, created in this order.
@@ -30,6 +29,7 @@ int main(int argc, char *argv[])
     TerminationSignals stopRequests(&form);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &TMainForm::closeAtSessionEnd);
 
+    SetAppIconAfterFirstFrame(&form);
     form.show();
     return QApplication::exec();
 }
