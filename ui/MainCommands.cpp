@@ -50,13 +50,18 @@ void TMainForm::DrawResult()
 
 void TMainForm::BitBtn1Click()
 {
-    RunHandler(this, [this] {
+    calculate(true);
+}
+
+void TMainForm::calculate(bool showWaitCursor)
+{
+    RunHandler(this, [this, showWaitCursor] {
         const auto date = checkedDate();
         if (!date)
             return;
         setPickerDate(*date);
         DrawTab();
-        WaitCursor wait;
+        WaitCursor wait(showWaitCursor);
         const auto input = ReadChartInput(fieldTexts());
         if (!input) {
             wait.restore();

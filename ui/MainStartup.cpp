@@ -75,7 +75,11 @@ void TMainForm::FormActivate()
         m_client->setFixedSize(m_copyPanel->width(), m_copyPanel->y() + m_copyPanel->height());
         setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
         m_firstClickDone.fill(false);
-        BitBtn1Click();
+        // Calculate, as the button does, but without the wait cursor: the
+        // window has not painted its first frame yet, so the cursor would
+        // show for a millisecond over nothing, and loading it (the theme's
+        // animated hourglass) took two of the start-up's milliseconds.
+        calculate(false);
     });
 }
 

@@ -148,6 +148,8 @@ private:
     void drawPreviousResult();
     FieldTexts fieldTexts() const;
     std::optional<CalendarDate> checkedDate();
+    // The Calculate command, with or without the wait cursor.
+    void calculate(bool showWaitCursor);
     void reportDateDoesNotExist();
     bool inputFieldHasFocus() const;
 

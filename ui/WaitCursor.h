@@ -2,12 +2,18 @@
 
 #include <QApplication>
 
-// The wait cursor for the whole screen while a calculation runs; the normal
-// cursor returns exactly once, whichever way the calculation ends.
+// The wait cursor for the whole screen while a calculation runs (unless show
+// is false); the normal cursor returns exactly once, whichever way the
+// calculation ends.
 class WaitCursor
 {
 public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    explicit WaitCursor(bool show = true)
+        : m_active(show)
+    {
+        if (show)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
     ~WaitCursor() { restore(); }
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
@@ -20,5 +26,5 @@ public:
     }
 
 private:
-    bool m_active = true;
+    bool m_active;
 };
