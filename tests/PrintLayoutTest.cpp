@@ -2,6 +2,9 @@
 
 #include "PrintLayout.h"
 
+#include <QFontMetrics>
+#include <QPdfWriter>
+
 #include <tuple>
 
 namespace {
@@ -180,4 +183,39 @@ TEST(PrintLayout, BeforeAnyCalculationSquaresPrintZerosAndTokensNothing)
         EXPECT_TRUE(page.texts[i].text.isEmpty()) << "token " << i;
     for (size_t i : {16, 17, 18, 19, 20, 21, 22, 23, 24, 26, 27, 28, 29, 30, 31, 32, 33, 34})
         EXPECT_EQ(page.texts[i].text, QStringLiteral("0")) << "cell text " << i;
+}
+
+// At every resolution a printer or the PDF may have, no text of the page
+// touches a line: each text's box, measured with the page's own fonts at that
+// resolution, stays clear of every line with its pen width.
+TEST(PrintLayout, TextsStayClearOfLinesAtAnyResolution)
+{
+    for (int dpi : {300, 600, 1200, 2400}) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        QPdfWriter device(QStringLiteral("/dev/null"));
+        device.setResolution(dpi);
+        const qint64 width = 210 * dpi * 10 / 254, height = 297 * dpi * 10 / 254;
+        Canvas canvas;
+        canvas.setRecording(true);
+        DrawPrintPage(canvas, width, height, SampleTexts, SampleResult());
+        std::vector<QRect> lines, texts;
+        std::vector<QString> names;
+        for (const CanvasOp &op : canvas.recorded()) {
+            if (op.kind == CanvasOp::Kind::Line) {
+                lines.push_back(QRect(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2)).normalized()
+                                    .adjusted(-op.penWidth / 2, -op.penWidth / 2, op.penWidth / 2, op.penWidth / 2));
+                continue;
+            }
+            QFont font = Canvas::defaultFont();
+            font.setPointSize(op.pointSize);
+            font.setBold(op.bold);
+            font.setItalic(op.italic);
+            const QFontMetrics metrics(font, &device);
+            texts.emplace_back(op.x1, op.y1, metrics.horizontalAdvance(op.text), metrics.height());
+            names.push_back(op.text);
+        }
+        for (size_t t = 0; t < texts.size(); ++t)
+            for (const QRect &line : lines)
+                EXPECT_FALSE(texts[t].intersects(line)) << names[t].toStdString() << " meets a line";
+    }
 }

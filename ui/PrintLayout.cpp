@@ -1,5 +1,7 @@
 #include "PrintLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned PageWhite = 16777215;
@@ -123,10 +125,12 @@ PrintLayout ComputePrintLayout(qint64 pageWidth, qint64 pageHeight)
     l.tableWidth = 300 * l.ux;
     l.tableHeight = 150 * l.uy;
     l.left = 50 * l.uy; // the vertical unit, as the page has always been laid out
-    l.top = 200;
+    const double gapScale = std::max(1.0, l.uy / 4.0);
+    l.top = static_cast<qint64>(200 * gapScale);
     l.squareWidth = 80 * l.ux;
-    l.squareTop = l.tableHeight + 250 + l.top;
+    l.squareTop = l.tableHeight + static_cast<qint64>(250 * gapScale) + l.top;
     l.monthLeft = l.left + 150 * l.ux;
+    l.captionTop = l.top + l.tableHeight + static_cast<qint64>(100 * gapScale);
     return l;
 }
 
@@ -143,7 +147,7 @@ void DrawPrintPage(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const Pr
     SetPageTools(canvas);
     DrawTableLines(canvas, l);
     DrawTableTexts(canvas, l, texts, result);
-    const int captionY = Pos(l.top + l.tableHeight + 100);
+    const int captionY = Pos(l.captionTop);
     SetFontStyle(canvas, false, false);
     canvas.textOut(Pos(l.left), captionY, QStringLiteral("Квадрат Года"));
     SetPageTools(canvas);

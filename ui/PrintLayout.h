@@ -28,7 +28,13 @@ struct PrintLayout {
     qint64 squareWidth = 0;  // 80 ux
     qint64 squareTop = 0;    // tableHeight + 250 + top
     qint64 monthLeft = 0;    // left + 150 ux: left edge of the month square
+    qint64 captionTop = 0;   // top + tableHeight + 100: the two square captions
 };
+
+// The gaps 200, 250 and 100 above are those of a page whose vertical unit is
+// 4 (A4 at 600 dpi) or less. On finer pages they grow with the unit, uy / 4
+// times, as the 12-point captions grow with the resolution: kept at 100
+// pixels, a caption would reach into its square from about 1200 dpi on.
 
 PrintLayout ComputePrintLayout(qint64 pageWidth, qint64 pageHeight);
 
