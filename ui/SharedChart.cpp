@@ -1,0 +1,28 @@
+#include "SharedChart.h"
+
+namespace {
+
+QString Digits(int value, int width)
+{
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+PrintTexts SharedPrintTexts(const ChartInput &input)
+{
+    return {Digits(input.Day, 2), Digits(input.Month, 2), Digits(input.Year, 4), Digits(input.Hour, 2),
+            Digits(input.Minute, 2)};
+}
+
+QString SharedMoment(const ChartInput &input)
+{
+    const PrintTexts t = SharedPrintTexts(input);
+    return t.day + u'.' + t.month + u'.' + t.year + u' ' + t.hour + u':' + t.minute;
+}
+
+QString DefaultChartFileName(const ChartInput &input)
+{
+    const PrintTexts t = SharedPrintTexts(input);
+    return QStringLiteral("velmora-%1-%2-%3-%4%5.pdf").arg(t.year, t.month, t.day, t.hour, t.minute);
+}
