@@ -4,6 +4,7 @@
 #include "ChartFile.h"
 #include "ChartPdf.h"
 #include "ChartPicture.h"
+#include "ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -46,14 +46,6 @@ SharedChart SampleChart()
     return {input, ComputeChart(input).Details->Result};
 }
 
-QString RunTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 bool HavePoppler()
 {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
@@ -62,10 +54,7 @@ bool HavePoppler()
 // The tool's JSON for the sample chart: what the file must show.
 QJsonObject ToolJson()
 {
-    const QString out = RunTool(QStringLiteral(VELMORA_CHART),
-                            {QStringLiteral("06.12.2026"), QStringLiteral("14:05"), QStringLiteral("--correction"),
-                             QStringLiteral("3"), QStringLiteral("--longitude"), QStringLiteral("037:37E"),
-                             QStringLiteral("--json")});
+    const QString out = RunTool(QStringLiteral(VELMORA_CHART), SampleToolArguments() << QStringLiteral("--json"));
     return QJsonDocument::fromJson(out.toUtf8()).object();
 }
 

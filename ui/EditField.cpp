@@ -86,6 +86,8 @@ void EditField::keyPressEvent(QKeyEvent *event)
     default:
         break;
     }
+    if (event->matches(QKeySequence::Copy))
+        return QLineEdit::keyPressEvent(event); // copying changes nothing to filter
     if (event->text().isEmpty() || !typeCharacter(event))
         return QLineEdit::keyPressEvent(event);
 }

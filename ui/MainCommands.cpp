@@ -83,8 +83,10 @@ void TMainForm::calculate(bool showWaitCursor)
         m_result.YearSquare = computed.YearSquare;
         m_solarMonth = outcome.Details->Terms.SolarMonth;
         m_yearGroup = outcome.Details->Terms.YearGroup;
+        m_chartInput = *input;
         m_hasResult = true;
         DrawResult();
+        enableSharing();
     });
 }
 

@@ -89,6 +89,7 @@ void TMainForm::buildMenu()
     print->setObjectName(QStringLiteral("N6"));
     QAction *n7 = print->addAction(QStringLiteral("Печать"), QKeySequence(Qt::Key_F8), this, &TMainForm::N7Click);
     n7->setObjectName(QStringLiteral("N7"));
+    buildShareItems(print);
     addPlaceCommand(print);
     print->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction *n9 = print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this,

@@ -9,6 +9,7 @@
 
 #include "ChartTypes.h"
 #include "FieldRules.h"
+#include "SharedChart.h"
 
 struct City;
 struct FieldTexts;
@@ -49,6 +50,13 @@ public:
     void N2Click();
     void N3Click();
     void NPlaceClick();
+    void NSaveClick();
+    void NCopyTextClick();
+    void NCopyPictureClick();
+
+    // Saves the chart on display to the file, its type by the extension;
+    // shows the reason and returns false when it cannot.
+    bool saveChartTo(const QString &path);
 
     // Drawing.
     void DrawTab();
@@ -132,6 +140,10 @@ private:
     void buildResultArea();
     void buildCopyPanel();
     void buildMenu();
+    void buildShareItems(QMenu *menu);
+    void enableSharing();
+    SharedChart sharedChart() const;
+    QString saveFolder();
     void connectFields();
     void connectCommands();
     void setTabOrder();
@@ -170,6 +182,7 @@ private:
     TPlaceDialog *m_placeDialog = nullptr;
 
     ChartResult m_result;
+    ChartInput m_chartInput; // the input of m_result
     std::int32_t m_solarMonth = 1;
     std::int32_t m_yearGroup = 0;
     bool m_hasResult = false;
@@ -199,4 +212,5 @@ private:
     QGroupBox *m_copyPanel = nullptr;
     std::array<ImageArea *, 6> m_images{};
     QWidget *m_client = nullptr;
+    std::array<QAction *, 3> m_shareActions{};
 };

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "ChartTypes.h"
+
+// A chart as plain text to paste into a message: one line naming the moment
+// and the place in the tool's argument forms, then the tool's table.
+
+// "25.12.2020 08:30, поправка 5, долгота 060:36E".
+std::string FormatHeader(const ChartInput &input);
+
+// The header line and the tool's text output under it.
+std::string FormatChartText(const ChartInput &input, const ChartResult &result);

@@ -1,0 +1,126 @@
+#include "MainFormFixture.h"
+#include "ToolRun.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "ChartPicture.h"
+#include "ImageArea.h"
+
+namespace {
+
+class ShareCommandsTest : public MainFormTest
+{
+protected:
+    // The sample chart calculated, and the focus in the day field.
+    void calculateSample()
+    {
+        start();
+        enter(QStringLiteral("06"), QStringLiteral("12"), QStringLiteral("2026"), QStringLiteral("14"),
+              QStringLiteral("05"), QStringLiteral("03"), QStringLiteral("037"), QStringLiteral("37"));
+        form->BitBtn1Click();
+        field("ClientDay")->setFocus();
+    }
+
+    QStringList windowState()
+    {
+        QStringList state;
+        for (const char *name : {"ClientDay", "ClientMonth", "ClientYear", "ClientHour", "ClientMinute",
+                                 "ClientTime", "ClientDolgotaG", "ClientDolgotaM"})
+            state << text(name);
+        state << form->findChild<QGroupBox *>(QStringLiteral("GroupBox3"))->title();
+        for (int i = 1; i <= 6; ++i) {
+            const QImage image = form->findChild<ImageArea *>(QStringLiteral("Image%1").arg(i))->image();
+            state << QString::number(qHashBits(image.constBits(), image.sizeInBytes()));
+        }
+        return state;
+    }
+
+    void press(QKeyCombination keys) { QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers()); }
+};
+
+} // namespace
+
+// The clipboard text is the tool's text output under a line naming the
+// moment and the place; Ctrl+Shift+C works from inside an input field.
+TEST_F(ShareCommandsTest, CopyAsTextIsTheToolsOutputUnderItsHeader)
+{
+    calculateSample();
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    const QString tool = RunTool(QStringLiteral(VELMORA_CHART), SampleToolArguments());
+    ASSERT_FALSE(tool.isEmpty());
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("06.12.2026 14:05, поправка 3, долгота 037:37E\n") + tool);
+    EXPECT_EQ(text("ClientDay"), QStringLiteral("06"));
+}
+
+TEST_F(ShareCommandsTest, CtrlCInAFieldStillCopiesItsSelection)
+{
+    calculateSample();
+    field("ClientYear")->setFocus();
+    field("ClientYear")->selectAll();
+    press(Qt::CTRL | Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2026"));
+}
+
+// The copied picture is the saved PNG, pixel for pixel.
+TEST_F(ShareCommandsTest, CopyAsPictureIsThePng)
+{
+    calculateSample();
+    form->findChild<QAction *>(QStringLiteral("NCopyPicture"))->trigger();
+    const QImage copied = QApplication::clipboard()->image();
+    QTemporaryDir dir;
+    ASSERT_TRUE(form->saveChartTo(dir.filePath(QStringLiteral("c.png"))));
+    const QImage saved(dir.filePath(QStringLiteral("c.png")));
+    EXPECT_EQ(copied.size(), ChartPictureSize() * 2);
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), saved.convertToFormat(QImage::Format_RGB32));
+}
+
+// Ctrl+S opens the save dialog in the last folder with the chart's name; the
+// type chosen there gives the extension, and the folder is remembered.
+TEST_F(ShareCommandsTest, SaveDialogProposesTheNameAndRemembersTheFolder)
+{
+    QTemporaryDir last, chosen;
+    settings.values[QStringLiteral("savedir")] = last.path();
+    calculateSample();
+    QString proposed;
+    modals.onDialog([&](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        ASSERT_NE(dialog, nullptr);
+        proposed = dialog->selectedFiles().value(0);
+        dialog->selectNameFilter(QStringLiteral("PNG (*.png)"));
+        dialog->selectFile(chosen.filePath(QStringLiteral("mine")));
+        static_cast<QDialog *>(dialog)->accept(); // as the dialog's own Save button does
+    });
+    press(Qt::CTRL | Qt::Key_S);
+    EXPECT_EQ(proposed, last.filePath(QStringLiteral("velmora-2026-12-06-1405.pdf")));
+    EXPECT_FALSE(QImage(chosen.filePath(QStringLiteral("mine.png"))).isNull());
+    EXPECT_EQ(settings.values[QStringLiteral("savedir")], chosen.path());
+    EXPECT_EQ(modals.messages(), QStringList{QStringLiteral("<dialog %1>").arg(modals.seen()[0].objectName)});
+}
+
+// Saving, failed or not, changes neither the chart, nor the fields, nor the
+// copy panel; the file shows the chart's own moment even after the fields
+// were edited without calculating.
+TEST_F(ShareCommandsTest, SavingChangesNothingInTheWindow)
+{
+    calculateSample();
+    form->Bit2Click();
+    put("ClientHour", QStringLiteral("20"));
+    const QStringList before = windowState();
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("no/chart.pdf"));
+    EXPECT_FALSE(form->saveChartTo(missing));
+    ASSERT_EQ(modals.messages().size(), 1);
+    EXPECT_TRUE(modals.messages()[0].contains(missing));
+    const QString saved = dir.filePath(QStringLiteral("chart.pdf"));
+    EXPECT_TRUE(form->saveChartTo(saved));
+    EXPECT_EQ(windowState(), before);
+    EXPECT_TRUE(form->isVisible());
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {saved}).contains(QStringLiteral("06.12.2026 14:05")));
+}

@@ -1,0 +1,119 @@
+// The main window's ways to share the chart on display: save it as a PDF or
+// PNG file, copy it as text or as a picture.
+
+#include "MainUnit.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QStandardPaths>
+
+#include "ChartFile.h"
+#include "ChartPicture.h"
+#include "ChartText.h"
+#include "MessageBoxes.h"
+#include "SettingsStore.h"
+
+namespace {
+
+// The settings value of the folder of the last saved chart.
+constexpr char SaveFolderValue[] = "savedir";
+constexpr char PngFilter[] = "PNG (*.png)";
+
+QString FallbackFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+// A name typed without an extension takes that of the chosen file type.
+QString WithTypeSuffix(const QString &path, const QString &filter)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + (filter == QLatin1String(PngFilter) ? QStringLiteral(".png") : QStringLiteral(".pdf"));
+}
+
+} // namespace
+
+SharedChart TMainForm::sharedChart() const
+{
+    return {m_chartInput, m_result};
+}
+
+void TMainForm::buildShareItems(QMenu *menu)
+{
+    const auto add = [&](const char *name, const QString &caption, const QKeySequence &keys,
+                         void (TMainForm::*handler)()) {
+        QAction *action = menu->addAction(caption, keys, this, [this, handler] { (this->*handler)(); });
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(false); // until there is a chart to share
+        return action;
+    };
+    m_shareActions = {add("NSave", QStringLiteral("Сохранить…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                          &TMainForm::NSaveClick),
+                      add("NCopyText", QStringLiteral("Копировать как текст"),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TMainForm::NCopyTextClick),
+                      add("NCopyPicture", QStringLiteral("Копировать как рисунок"), QKeySequence(),
+                          &TMainForm::NCopyPictureClick)};
+    addActions(QList<QAction *>(m_shareActions.begin(), m_shareActions.end()));
+}
+
+void TMainForm::enableSharing()
+{
+    for (QAction *action : m_shareActions)
+        action->setEnabled(true);
+}
+
+// The folder of the last saved chart while it exists; an unreadable value
+// only costs the proposal.
+QString TMainForm::saveFolder()
+{
+    std::optional<QString> stored;
+    try {
+        stored = m_settings.read(QString::fromLatin1(SaveFolderValue));
+    } catch (const VelmoraError &) {
+    }
+    return stored && QFileInfo(*stored).isDir() ? *stored : FallbackFolder();
+}
+
+void TMainForm::NSaveClick()
+{
+    RunHandler(this, [this] {
+        if (!m_hasResult)
+            return;
+        QString filter;
+        const QString proposal = QDir(saveFolder()).filePath(DefaultChartFileName(m_chartInput));
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Сохранить"), proposal,
+            QStringLiteral("PDF (*.pdf);;") + QString::fromLatin1(PngFilter), &filter);
+        if (!path.isEmpty())
+            saveChartTo(WithTypeSuffix(path, filter));
+    });
+}
+
+bool TMainForm::saveChartTo(const QString &path)
+{
+    const QString failure = SaveChartFile(path, sharedChart());
+    if (!failure.isEmpty()) {
+        ShowMessage(this, failure);
+        return false;
+    }
+    m_settings.write({{QString::fromLatin1(SaveFolderValue), QFileInfo(path).absolutePath()}});
+    return true;
+}
+
+void TMainForm::NCopyTextClick()
+{
+    if (m_hasResult)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(FormatChartText(m_chartInput, m_result)));
+}
+
+void TMainForm::NCopyPictureClick()
+{
+    if (m_hasResult)
+        QGuiApplication::clipboard()->setImage(ChartPicture(sharedChart()));
+}
