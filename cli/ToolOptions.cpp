@@ -1,5 +1,7 @@
 #include "ToolOptions.h"
 
+#include <cctype>
+
 namespace {
 
 // An option is a switch or takes the next argument as its value.
@@ -19,6 +21,8 @@ constexpr OptionSpec Specs[] = {
     {"--longitude", nullptr, &ToolOptions::Longitude},
     {"--place", nullptr, &ToolOptions::Place},
     {"--tz", nullptr, &ToolOptions::Zone},
+    {"--pdf", nullptr, &ToolOptions::Pdf},
+    {"--png", nullptr, &ToolOptions::Png},
 };
 
 const OptionSpec *SpecOf(std::string_view argument)
@@ -27,6 +31,18 @@ const OptionSpec *SpecOf(std::string_view argument)
         if (spec.Name == argument)
             return &spec;
     return nullptr;
+}
+
+// A file's type goes by its extension, in any case.
+bool HasExtension(const std::optional<std::string> &name, std::string_view extension)
+{
+    if (!name || name->size() < extension.size())
+        return false;
+    const std::string_view tail = std::string_view(*name).substr(name->size() - extension.size());
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != extension[i])
+            return false;
+    return true;
 }
 
 // The usage error of options that do not go together, or nothing.
@@ -42,6 +58,8 @@ std::optional<std::string> Conflict(const ToolOptions &options)
             return "--batch takes a zone in each line, not --place or --tz";
         if (options.Header && options.Json)
             return "--header names the CSV columns; it does not go with --json";
+        if (options.Pdf || options.Png)
+            return "--pdf and --png save a single chart, not a batch";
         return std::nullopt;
     }
     if (options.Header)
@@ -52,6 +70,10 @@ std::optional<std::string> Conflict(const ToolOptions &options)
         return "--place gives the correction and the longitude itself";
     if (options.Zone && options.Correction)
         return "--tz gives the correction itself";
+    if (options.Pdf && !HasExtension(options.Pdf, ".pdf"))
+        return "the --pdf file name must end in .pdf";
+    if (options.Png && !HasExtension(options.Png, ".png"))
+        return "the --png file name must end in .png";
     return std::nullopt;
 }
 
@@ -66,9 +88,9 @@ OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
         if (spec && spec->Switch) {
             options.*spec->Switch = true;
         } else if (spec) {
-            // A place or zone cannot be empty; a correction or longitude
+            // A place, zone or file name cannot be empty; a correction or longitude
             // that is gets its own error from the parser.
-            const bool needsText = spec->Value == &ToolOptions::Place || spec->Value == &ToolOptions::Zone;
+            const bool needsText = spec->Value != &ToolOptions::Correction && spec->Value != &ToolOptions::Longitude;
             if (i + 1 >= arguments.size() || (needsText && arguments[i + 1].empty()))
                 return {std::nullopt, std::string(argument) + " needs a value"};
             options.*spec->Value = std::string(arguments[++i]);

@@ -13,6 +13,8 @@ struct ToolOptions {
     std::optional<std::string> Longitude;
     std::optional<std::string> Place; // a city name
     std::optional<std::string> Zone;  // an IANA time zone
+    std::optional<std::string> Pdf;   // a file for the printed page, ending in .pdf
+    std::optional<std::string> Png;   // a file for the result area, ending in .png
     bool Json = false;
     bool Batch = false;
     bool Header = false;

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "Batch.h"
+#include "ChartFiles.h"
 #include "ChartFormat.h"
 #include "ChartRequest.h"
 #include "PlaceOption.h"
@@ -57,6 +58,9 @@ constexpr char Usage[] =
     "UTF-8, and control characters, are echoed with U+FFFD in their place (one\n"
     "for each maximal ill-formed subsequence).\n"
     "\n"
+    "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
+    "does: the printed page, or the result area at twice its size.\n"
+    "\n"
     "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
     "writing the output failed (then a message on standard error); 2 usage error.\n";
 
@@ -96,7 +100,9 @@ int RunSingle(const ToolOptions &options)
         const ChartOutcome outcome = ComputeChart(*request.Input);
         if (outcome.Details) {
             PrintChart(*request.Input, *outcome.Details, placed, options.Json);
-            return 0;
+            const bool saved = WriteChartFiles(*request.Input, outcome.Details->Result, options.Pdf.value_or(""),
+                                               options.Png.value_or(""), std::cerr);
+            return saved ? 0 : 1;
         }
         error = outcome.Error;
     }

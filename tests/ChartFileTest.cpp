@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -260,4 +261,31 @@ TEST(ChartFile, FullFileSystemGivesTheMessageAndKeepsTheOldFile)
     EXPECT_EQ(FolderEntries(mount.path()), QStringList{QStringLiteral("chart.pdf")});
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old"));
+}
+
+// velmora-chart --pdf/--png, with no display and no platform named, writes
+// the files the window writes.
+TEST(ChartFile, ToolSavesTheWindowsFilesWithoutADisplay)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("tool.pdf")), png = dir.filePath(QStringLiteral("tool.png"));
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(VELMORA_CHART),
+               SampleToolArguments() << QStringLiteral("--pdf") << pdf << QStringLiteral("--png") << png);
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    QFile saved(png);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), ChartPng(SampleChart()));
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    const QString window = dir.filePath(QStringLiteral("window.pdf"));
+    ASSERT_EQ(SaveChartFile(window, SampleChart()), QString());
+    const auto text = [](const QString &path) { return RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}); };
+    EXPECT_FALSE(text(pdf).isEmpty());
+    EXPECT_EQ(text(pdf), text(window));
 }

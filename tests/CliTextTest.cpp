@@ -93,6 +93,11 @@ TEST(ToolOptions, UsageErrorsAndAcceptedCommandLines)
          "--place gives the correction and the longitude itself"},
         {{"01.01.2000", "12:00", "--tz", "Europe/Moscow", "--correction", "3"}, "--tz gives the correction itself"},
         {{"01.01.2000", "12:00", "--place", ""}, "--place needs a value"},
+        {{"01.01.2000", "12:00", "--pdf", "a.PDF", "--png", "b.png"}, nullptr},
+        {{"01.01.2000", "12:00", "--pdf", "a.png"}, "the --pdf file name must end in .pdf"},
+        {{"01.01.2000", "12:00", "--png", "png"}, "the --png file name must end in .png"},
+        {{"01.01.2000", "12:00", "--png", ""}, "--png needs a value"},
+        {{"--batch", "--pdf", "a.pdf"}, "--pdf and --png save a single chart, not a batch"},
     };
     for (const Case &c : cases) {
         const OptionsOutcome outcome = ParseOptions(c.arguments);

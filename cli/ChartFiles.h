@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "ChartTypes.h"
+
+// The files of one chart that the tool was asked for, the same as the
+// window saves: the printed page as PDF, the result area as PNG. An empty
+// name asks for no file. Draws without a display (Qt's offscreen platform
+// unless QT_QPA_PLATFORM names another). False after writing the reason of
+// a failed file to err.
+bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const std::string &pdf,
+                     const std::string &png, std::ostream &err);
