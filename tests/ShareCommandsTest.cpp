@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -123,4 +124,29 @@ TEST_F(ShareCommandsTest, SavingChangesNothingInTheWindow)
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
         GTEST_SKIP() << "poppler-utils is not installed";
     EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {saved}).contains(QStringLiteral("06.12.2026 14:05")));
+}
+
+// The three items stand between "Печать" and the separator, with their keys,
+// and wait for a chart: a start-up that stops before calculating leaves them
+// disabled.
+TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
+{
+    settings.badType = {QStringLiteral("sd")};
+    start();
+    modals.clear();
+    QStringList names, keys;
+    for (QAction *action : form->findChild<QMenu *>(QStringLiteral("N6"))->actions()) {
+        names << action->objectName();
+        keys << action->shortcut().toString();
+        if (action->objectName().startsWith(QLatin1String("NSave"))
+            || action->objectName().startsWith(QLatin1String("NCopy")))
+            EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    }
+    EXPECT_EQ(names, QStringList({QStringLiteral("N7"), QStringLiteral("NSave"), QStringLiteral("NCopyText"),
+                                  QStringLiteral("NCopyPicture"), QStringLiteral("N8"), QStringLiteral("N9")}));
+    EXPECT_EQ(keys, QStringList({QStringLiteral("F8"), QStringLiteral("Ctrl+S"), QStringLiteral("Ctrl+Shift+C"),
+                                 QString(), QString(), QStringLiteral("Ctrl+X")}));
+    field("ClientDay")->setFocus();
+    press(Qt::CTRL | Qt::Key_S);
+    EXPECT_TRUE(modals.messages().isEmpty());
 }
