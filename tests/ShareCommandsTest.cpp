@@ -126,9 +126,9 @@ TEST_F(ShareCommandsTest, SavingChangesNothingInTheWindow)
     EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {saved}).contains(QStringLiteral("06.12.2026 14:05")));
 }
 
-// The three items stand between "Печать" and the separator, with their keys,
-// and wait for a chart: a start-up that stops before calculating leaves them
-// disabled.
+// The three items follow "Печать", before "Место…" and the separator, with
+// their keys, and wait for a chart: a start-up that stops before calculating
+// leaves them disabled.
 TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
 {
     settings.badType = {QStringLiteral("sd")};
@@ -143,9 +143,10 @@ TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
             EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
     }
     EXPECT_EQ(names, QStringList({QStringLiteral("N7"), QStringLiteral("NSave"), QStringLiteral("NCopyText"),
-                                  QStringLiteral("NCopyPicture"), QStringLiteral("N8"), QStringLiteral("N9")}));
+                                  QStringLiteral("NCopyPicture"), QStringLiteral("NPlace"), QStringLiteral("N8"),
+                                  QStringLiteral("N9")}));
     EXPECT_EQ(keys, QStringList({QStringLiteral("F8"), QStringLiteral("Ctrl+S"), QStringLiteral("Ctrl+Shift+C"),
-                                 QString(), QString(), QStringLiteral("Ctrl+X")}));
+                                 QString(), QStringLiteral("Ctrl+M"), QString(), QStringLiteral("Ctrl+X")}));
     field("ClientDay")->setFocus();
     press(Qt::CTRL | Qt::Key_S);
     EXPECT_TRUE(modals.messages().isEmpty());
