@@ -7,7 +7,7 @@
 std::string FormatHeader(const ChartInput &input)
 {
     char line[160];
-    std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d, поправка %d, долгота %03d:%02d%s", input.Day,
+    std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d, поправка %+d, долгота %03d:%02d%s", input.Day,
                   input.Month, input.Year, input.Hour, input.Minute, input.Correction, input.LongitudeDegrees,
                   input.LongitudeMinutes, input.Hemisphere == "E" ? "E" : "W");
     return line;

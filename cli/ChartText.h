@@ -7,7 +7,7 @@
 // A chart as plain text to paste into a message: one line naming the moment
 // and the place in the tool's argument forms, then the tool's table.
 
-// "25.12.2020 08:30, поправка 5, долгота 060:36E".
+// "25.12.2020 08:30, поправка +5, долгота 060:36E", signed like the place line.
 std::string FormatHeader(const ChartInput &input);
 
 // The header line and the tool's text output under it.

@@ -54,7 +54,7 @@ TEST_F(ShareCommandsTest, CopyAsTextIsTheToolsOutputUnderItsHeader)
     const QString tool = RunTool(QStringLiteral(VELMORA_CHART), SampleToolArguments());
     ASSERT_FALSE(tool.isEmpty());
     EXPECT_EQ(QApplication::clipboard()->text(),
-              QStringLiteral("06.12.2026 14:05, поправка 3, долгота 037:37E\n") + tool);
+              QStringLiteral("06.12.2026 14:05, поправка +3, долгота 037:37E\n") + tool);
     EXPECT_EQ(text("ClientDay"), QStringLiteral("06"));
 }
 
