@@ -139,8 +139,9 @@ TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
         names << action->objectName();
         keys << action->shortcut().toString();
         if (action->objectName().startsWith(QLatin1String("NSave"))
-            || action->objectName().startsWith(QLatin1String("NCopy")))
+            || action->objectName().startsWith(QLatin1String("NCopy"))) {
             EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+        }
     }
     EXPECT_EQ(names, QStringList({QStringLiteral("N7"), QStringLiteral("NSave"), QStringLiteral("NCopyText"),
                                   QStringLiteral("NCopyPicture"), QStringLiteral("NPlace"), QStringLiteral("N8"),
