@@ -4,6 +4,7 @@
 
 #include "AboutUnit.h"
 #include "AppIcon.h"
+#include "BuildInfo.h"
 #include "MainUnit.h"
 #include "QtSettingsStore.h"
 #include "QtTranslations.h"
@@ -14,7 +15,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setDesktopFileName(QStringLiteral("io.velmora.Velmora"));
+    QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::Version));
+    QApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::AppId));
     InstallQtTranslations(app);
 
     // The three windows live until the program ends, created in this order.

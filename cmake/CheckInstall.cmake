@@ -2,7 +2,7 @@
 # expected files, the help text as shipped, icons of their folder's size, a
 # menu entry pointing into this prefix, metainfo of this version, and a tool
 # that runs from there.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DSOURCE_DIR=... -DVERSION=... -P CheckInstall.cmake
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DSOURCE_DIR=... -DVERSION=... -DVELMORA_APP_ID=... -P CheckInstall.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
 
 file(REMOVE_RECURSE "${PREFIX}")

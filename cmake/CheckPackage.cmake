@@ -2,7 +2,7 @@
 # control data (name, version, architecture, and dependencies that
 # dpkg-shlibdeps computed from the binaries), the file list, and the menu
 # entry, which must start the program in the folder of /usr's help text.
-#   cmake -DBUILD_DIR=... -DOUT_DIR=... -DVERSION=... -DCPACK=... -P CheckPackage.cmake
+#   cmake -DBUILD_DIR=... -DOUT_DIR=... -DVERSION=... -DVELMORA_APP_ID=... -DCPACK=... -DDPKG_DEB=... -P CheckPackage.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
 
 file(REMOVE_RECURSE "${OUT_DIR}")
@@ -19,7 +19,7 @@ if(NOT EXISTS "${deb}")
 endif()
 
 function(check_field name pattern)
-    execute_process(COMMAND dpkg-deb --field "${deb}" ${name}
+    execute_process(COMMAND "${DPKG_DEB}" --field "${deb}" ${name}
         OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT value MATCHES "${pattern}")
         message(SEND_ERROR "control field ${name} is '${value}', expected to match '${pattern}'")
@@ -40,7 +40,7 @@ foreach(dependency qt6-qpa-plugins qt6-translations-l10n fonts-liberation tzdata
 endforeach()
 
 # Every file lies under /usr, owned by root; directories are left out.
-execute_process(COMMAND dpkg-deb --contents "${deb}" OUTPUT_VARIABLE contents)
+execute_process(COMMAND "${DPKG_DEB}" --contents "${deb}" OUTPUT_VARIABLE contents)
 string(REPLACE "\n" ";" lines "${contents}")
 set(packaged "")
 foreach(line IN LISTS lines)
@@ -53,7 +53,7 @@ endforeach()
 velmora_check_file_list("${packaged}")
 
 execute_process(
-    COMMAND dpkg-deb --fsys-tarfile "${deb}"
+    COMMAND "${DPKG_DEB}" --fsys-tarfile "${deb}"
     COMMAND tar -xOf - ./usr/share/applications/${VELMORA_APP_ID}.desktop
     OUTPUT_VARIABLE entry)
 velmora_check_desktop_entry("${entry}" /usr)

@@ -1,6 +1,6 @@
 # What an install puts under its prefix, and the checks that the install test
-# and the package test share. Included by the check scripts (cmake -P).
-set(VELMORA_APP_ID io.velmora.Velmora)
+# and the package test share. Included by the check scripts (cmake -P), which
+# are given VELMORA_APP_ID.
 set(VELMORA_ICON_SIZES 16 24 32 48 64 128 256)
 
 set(VELMORA_INSTALLED_FILES

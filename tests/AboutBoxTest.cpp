@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AboutUnit.h"
+#include "BuildInfo.h"
 #include "ModalWatcher.h"
 
 #include <QLabel>
@@ -41,7 +42,7 @@ TEST(AboutBox, Layout)
         EXPECT_LE(label->geometry().right(), 289) << l.name << " runs past the box";
     }
     EXPECT_EQ(Child(box, "ProductName")->text(), QStringLiteral("Velmora"));
-    EXPECT_EQ(Child(box, "Version")->text(), QStringLiteral("версия 1.4"));
+    EXPECT_EQ(Child(box, "Version")->text(), QStringLiteral("версия ") + QString::fromLatin1(BuildInfo::ShortVersion));
 }
 
 TEST(AboutBox, ShownModallyTwiceWithTheSameContent)

@@ -243,15 +243,17 @@ TEST_F(FieldKeys, RandomTypingKeepsTheFieldsValid)
         key(keys[random.bounded(int(std::size(keys)))]);
         for (const char *name : names) {
             const QString t = text(name);
-            for (int i = 0; i < t.size(); ++i)
+            for (int i = 0; i < t.size(); ++i) {
                 ASSERT_TRUE(t[i].isDigit() || (i == 0 && t[i] == u'-' && QString(name) == "ClientTime"))
                     << name << " holds " << t.toStdString() << " at step " << step;
+            }
         }
         const bool leftDate = wasInDate && !QStringList{"ClientDay", "ClientMonth", "ClientYear"}.contains(focusName());
-        if (leftDate && modals.messages().isEmpty())
+        if (leftDate && modals.messages().isEmpty()) {
             ASSERT_TRUE(ReadDateFields(text("ClientDay").toStdString(), text("ClientMonth").toStdString(),
                                        text("ClientYear").toStdString()))
                 << text("ClientDay").toStdString() << "." << text("ClientMonth").toStdString() << "."
                 << text("ClientYear").toStdString() << " at step " << step;
+        }
     }
 }

@@ -1,5 +1,6 @@
 #include "AboutUnit.h"
 
+#include "BuildInfo.h"
 #include "Canvas.h"
 #include "Fonts.h"
 
@@ -31,7 +32,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     Panel1->setGeometry(0, 0, BoxWidth, BoxHeight);
     ProductName = addLabel("ProductName", QStringLiteral("Velmora"), 35, 10, Maroon, 11);
     ProductName->setFixedSize(211, 13);
-    Version = addLabel("Version", QStringLiteral("версия 1.4"), 193, 27, Maroon, 11);
+    Version = addLabel("Version", QStringLiteral("версия ") + QString::fromLatin1(BuildInfo::ShortVersion), 193, 27, Maroon, 11);
     Version->setFixedSize(72, 13);
     Label3 = addLabel("Label3", QStringLiteral("Четыре столпа и квадраты феншуй"), 6, 60, Navy, 12);
     Label2 = addLabel("Label2", QStringLiteral("© Разработчики Velmora"), 6, 76, Navy, 12);
