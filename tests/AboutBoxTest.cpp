@@ -50,6 +50,7 @@ TEST(AboutBox, ShownModallyTwiceWithTheSameContent)
     TAboutBox box;
     const QString before = Child(box, "Label3")->text() + Child(box, "Label2")->text();
     ModalWatcher watcher;
+    watcher.expect(2);
     box.exec();
     box.exec();
     ASSERT_EQ(watcher.seen().size(), 2u);

@@ -29,6 +29,7 @@ TEST_F(FieldFocus, LeavingRightAfterEnteringKeepsTheValue)
 TEST_F(FieldFocus, AfterTheDateMessageTheWholeDayIsSelected)
 {
     focusOn("ClientDay");
+    modals.expect();
     type("31022023"); // the full year moves on, out of the date group
     EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
     reactivate();
@@ -54,6 +55,7 @@ TEST_F(FieldFocus, AnEmptiedFieldTakesItsStartupTextAlsoWhenAMessageTookTheFocus
     key(Qt::Key_Backspace); // the whole text was selected
     key(Qt::Key_Delete);
     ASSERT_EQ(text("ClientMinute"), "");
+    modals.expect();
     key(Qt::Key_Return);
     EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
     reactivate();

@@ -124,6 +124,7 @@ TEST_F(HelpFile, ShownInOnePlainBoxWithOk)
 {
     Write("<b>A</b>\nB");
     ModalWatcher watcher;
+    watcher.expect();
     ShowHelp(nullptr);
     ASSERT_EQ(watcher.seen().size(), 1u);
     const ModalWatcher::Seen &box = watcher.seen()[0];
@@ -138,6 +139,7 @@ TEST_F(HelpFile, EmptyFileGivesAnEmptyBoxAndAMissingOneNoBox)
 {
     Write("");
     ModalWatcher watcher;
+    watcher.expect();
     ShowHelp(nullptr);
     ASSERT_EQ(watcher.seen().size(), 1u);
     EXPECT_TRUE(watcher.seen()[0].text.isEmpty());

@@ -8,6 +8,7 @@
 
 #include "ImageArea.h"
 #include "MainFormFixture.h"
+#include "ScopedWorkingDirectory.h"
 
 class MainCommands : public MainFormTest
 {
@@ -52,6 +53,7 @@ TEST_F(MainCommands, CopyOfAnImpossibleDateChangesNothing)
     const QImage before = image("Image4").copy();
     put("ClientDay", "31");
     put("ClientMonth", "02");
+    modals.expect(2);
     form->Bit2Click();
     put("ClientDay", "");
     form->Bit2Click();
@@ -67,7 +69,9 @@ TEST_F(MainCommands, CopyAfterAFailedCalculationKeepsTheLastFullResult)
     press("BitBtn1");
     const QImage result = image("Image1").copy();
     put("ClientMinute", "");
+    modals.expect();
     form->BitBtn1Click(); // fails after the tables were cleared
+    EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
     put("ClientMinute", "00");
     form->Bit2Click();
     EXPECT_EQ(image("Image4"), result);
@@ -79,6 +83,7 @@ TEST_F(MainCommands, PrintWithoutAPrinterSaysSo)
         GTEST_SKIP() << "a default printer is configured; not printing on it from a test";
     start();
     field("ClientDay")->setFocus();
+    modals.expect();
     QTest::keyClick(field("ClientDay"), Qt::Key_F8);
     EXPECT_EQ(modals.messages(), QStringList{"Ошибка печати"});
 }
@@ -87,8 +92,9 @@ TEST_F(MainCommands, HelpIsReadFromTheWorkingDirectory)
 {
     start();
     QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    const ScopedWorkingDirectory inDir(dir.path());
+    ASSERT_TRUE(inDir.changed());
+    modals.expect(2);
     form->N2Click();
     EXPECT_EQ(modals.messages(), QStringList{"File not found."});
     QFile help(dir.filePath("help.txt"));
@@ -98,7 +104,6 @@ TEST_F(MainCommands, HelpIsReadFromTheWorkingDirectory)
     modals.clear();
     form->N2Click();
     EXPECT_EQ(modals.messages(), QStringList{"\r\nA\r\nB"});
-    QDir::setCurrent(previous);
 }
 
 TEST_F(MainCommands, MessagesShowPastedMarkupAsPlainText)

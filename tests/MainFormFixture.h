@@ -66,8 +66,12 @@ protected:
         form->setDialogs(picker, about);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        // The first activation is queued by the first show; run it now.
+        QCoreApplication::sendPostedEvents(form.get(), QEvent::MetaCall);
         form->activateWindow();
-        QTest::qWait(20); // the first activation runs from the event loop
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        for (EditField *input : form->findChildren<EditField *>())
+            startupTexts[input->objectName()] = input->text();
     }
 
     void TearDown() override
@@ -96,6 +100,7 @@ protected:
 
     MemorySettings settings;
     ModalWatcher modals;
+    QMap<QString, QString> startupTexts; // the fields right after the first activation
     std::unique_ptr<TMainForm> form;
     TPickDate *picker = nullptr; // owned by the window, as in the program
     TAboutBox *about = nullptr;

@@ -6,11 +6,14 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <vector>
 
 // Closes every modal window that opens while it lives and records how each
 // looked, so a test never hangs on one and can check which boxes appeared.
+// A window the test did not announce with expect() fails the test.
 class ModalWatcher
 {
 public:
@@ -38,6 +41,9 @@ public:
         return texts;
     }
     void clear() { m_seen.clear(); }
+    // Announces `count` more modal windows; expectAny() allows any number.
+    void expect(int count = 1) { m_allowed += count; }
+    void expectAny() { m_allowed = Unlimited; }
     // What to do with a modal dialog that is not a message box; by default
     // it is closed.
     void onDialog(std::function<void(QWidget *)> handler) { m_onDialog = std::move(handler); }
@@ -57,13 +63,21 @@ private:
             seen.format = box->textFormat();
         }
         m_seen.push_back(seen);
+        if (m_allowed == 0)
+            ADD_FAILURE() << "unexpected modal window '" << seen.objectName.toStdString() << "' titled '"
+                          << seen.title.toStdString() << "': " << seen.text.toStdString();
+        else if (m_allowed != Unlimited)
+            --m_allowed;
         if (!box && m_onDialog)
             m_onDialog(dialog);
         if (dialog->isVisible())
             dialog->reject();
     }
 
+    static constexpr int Unlimited = -1;
+
     QTimer m_timer;
     std::vector<Seen> m_seen;
+    int m_allowed = 0;
     std::function<void(QWidget *)> m_onDialog;
 };

@@ -14,6 +14,7 @@ TEST_F(MainFormTest, PickerFollowsTheWindowAndWritesTheDateBack)
     // a day picked there and applied goes into the fields, nothing is calculated.
     const ChartResult before = form->result();
     CalendarDate opened;
+    modals.expect();
     modals.onDialog([&](QWidget *) {
         opened = picker->calendar()->date();
         picker->SpinButton1UpClick(); // next month
@@ -32,6 +33,7 @@ TEST_F(MainFormTest, PickerFollowsTheWindowAndWritesTheDateBack)
 TEST_F(MainFormTest, AboutBoxOpensFromTheMenu)
 {
     start();
+    modals.expect();
     form->N3Click();
     EXPECT_EQ(modals.messages(), QStringList{QStringLiteral("<dialog %1>").arg(about->objectName())});
 }

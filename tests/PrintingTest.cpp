@@ -82,6 +82,7 @@ TEST(Printing, WithoutDefaultPrinterTheCommandReportsPrintError)
         GTEST_SKIP() << "this machine has a default printer";
     EXPECT_EQ(MakeDefaultPrinter(), nullptr);
     ModalWatcher watcher;
+    watcher.expect();
     PrintOnDefaultPrinter(nullptr, PrintTexts{}, ChartResult{});
     ASSERT_EQ(watcher.seen().size(), 1u);
     EXPECT_EQ(watcher.seen()[0].text, QStringLiteral("Ошибка печати"));
