@@ -174,6 +174,7 @@ TEST_F(HelpFile, LongTextsScrollInABoxThatFitsTheScreen)
     for (const QByteArray &bytes : {sixty, many, wide}) {
         Write(bytes);
         ModalWatcher watcher;
+        watcher.expect();
         QString shown;
         watcher.onDialog([&](QWidget *dialog) {
             EXPECT_TRUE(screen.contains(dialog->frameGeometry())) << bytes.size();

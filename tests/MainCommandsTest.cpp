@@ -110,6 +110,7 @@ TEST_F(MainCommands, MessagesShowPastedMarkupAsPlainText)
 {
     start();
     modals.clear();
+    modals.expect(2);
     put("ClientYear", "<img src=x>");
     form->Bit2Click();
     put("ClientYear", "2026");

@@ -52,6 +52,7 @@ TEST_F(PlaceWindowTest, KazanFromTheLongitudeGroupThenCalculate)
     const ChartResult before = form->result();
 
     QStringList shown;
+    modals.expect();
     modals.onDialog(Search(QStringLiteral("каз"), {Qt::Key_Return}, &shown));
     rightClick("ClientGroupBox4");
     ASSERT_GE(shown.size(), 2);
@@ -98,6 +99,7 @@ TEST_F(PlaceWindowTest, OffsetsThatAreNoWholeHourLeaveTheCorrection)
     for (const Case &c : cases) {
         enter(c.day, c.month, c.year, c.hour, "30", "07", "060", "36");
         modals.clear();
+        modals.expect(2);
         modals.onDialog(Search(QString::fromUtf8(c.query), {Qt::Key_Return}));
         rightClick("GroupBox1");
         const QStringList expected{QStringLiteral("<dialog PlaceDialog>"), QString::fromUtf8(c.message)};
@@ -124,6 +126,7 @@ TEST_F(PlaceWindowTest, MenuItemArrowsWestAndCancel)
     // The second of the list, a western city: correction -4 in summer 1985.
     enter("15", "07", "1985", "10", "00", "05", "060", "36");
     QStringList shown;
+    modals.expect();
     modals.onDialog(Search(QStringLiteral("new york"), {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, &shown));
     place->trigger();
     ASSERT_FALSE(shown.isEmpty());
@@ -136,6 +139,7 @@ TEST_F(PlaceWindowTest, MenuItemArrowsWestAndCancel)
     // Esc writes nothing; a query that finds nothing cannot be applied.
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
         enter("15", "07", "1985", "10", "00", "05", "060", "36");
+        modals.expect();
         modals.onDialog(Search(key == Qt::Key_Escape ? QStringLiteral("каз") : QStringLiteral("ыыщщ"), {key}));
         place->trigger();
         EXPECT_EQ(text("ClientTime"), "05");

@@ -75,6 +75,7 @@ private:
 TEST_F(SettingsFaults, AnUnreadableValueKeepsTheValuesStartUpNeverReached)
 {
     Write(path(), "[sdvg]\nsd=abc\ndg=100\ndm=20\n");
+    modals.expect();
     startWithStore();
     EXPECT_EQ(modals.messages(), QStringList{"'abc' is not a valid integer value."});
     EXPECT_EQ(text("ClientDolgotaG"), "");
@@ -86,6 +87,7 @@ TEST_F(SettingsFaults, AnUnreadableValueKeepsTheValuesStartUpNeverReached)
 
     // What the user types into a field left empty is kept, though.
     modals.clear();
+    modals.expect(); // the correction still cannot be read
     startWithStore();
     put("ClientDolgotaM", "7");
     form->close();
@@ -112,6 +114,7 @@ TEST_F(SettingsFaults, OddStoredTextsAreNonNumbers)
 {
     const QString nul = QStringLiteral("03") + QChar::ReplacementCharacter + QChar::ReplacementCharacter;
     Write(path(), QByteArray("[sdvg]\nsd=03\0\0\ndg=1\n", 21));
+    modals.expect();
     startWithStore();
     EXPECT_EQ(modals.messages(), QStringList{"'" + nul + "' is not a valid integer value."});
     form->close();
@@ -122,6 +125,7 @@ TEST_F(SettingsFaults, OddStoredTextsAreNonNumbers)
     for (const QByteArray &value : {QByteArray("\xff\xfe"), QByteArray(1 << 20, '7')}) {
         modals.clear();
         Write(path(), "[sdvg]\nsd=" + value + "\n");
+        modals.expect();
         startWithStore();
         ASSERT_EQ(modals.messages().size(), 1) << value.size();
         EXPECT_TRUE(modals.messages()[0].endsWith("' is not a valid integer value.")) << value.size();
@@ -138,6 +142,7 @@ TEST_F(SettingsFaults, AnUnwritableStoreNeverTrapsTheUser)
     startWithStore();
     ASSERT_TRUE(QDir().mkdir(path(QStringLiteral("Velmora.conf.lock")))); // a lock that cannot be taken
     put("ClientTime", "11");
+    modals.expect(2);
     QElapsedTimer timer;
     timer.start();
     {
@@ -181,6 +186,7 @@ TEST_F(SettingsFaults, AReadOnlyFolderIsReportedAndKeepsTheFile)
     startWithStore();
     ASSERT_TRUE(QFile::setPermissions(QFileInfo(path()).path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     put("ClientTime", "11");
+    modals.expect();
     form->close();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(modals.messages(), QStringList{"Failed to create key sdvg."});
@@ -215,6 +221,7 @@ TEST_F(SettingsFaults, OnlyARegularFileIsReadOrWritten)
         QDir().mkpath(QFileInfo(path()).path());
         odd.make(*this);
         modals.clear();
+        modals.expect();
         {
             Watchdog guard(odd.fifo ? path(QString::fromLatin1(odd.fifo)) : QString());
             startWithStore();
