@@ -26,6 +26,33 @@ TEST_F(FieldFocus, LeavingRightAfterEnteringKeepsTheValue)
     EXPECT_EQ(focusName(), "ClientYear");
 }
 
+// Another window taking the activation and giving it back is neither an
+// exit from the field nor an entry that selects its text.
+TEST_F(FieldFocus, SwitchingWindowsLeavesTheFieldAsItWas)
+{
+    QWidget other;
+    const auto switchAwayAndBack = [&] {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        reactivate();
+    };
+    focusOn("ClientDay");
+    field("ClientDay")->selectAll();
+    key(Qt::Key_Delete);
+    ASSERT_EQ(text("ClientDay"), "");
+    switchAwayAndBack();
+    EXPECT_EQ(text("ClientDay"), ""); // the exit rule would put the start-up text back
+    EXPECT_EQ(focusName(), "ClientDay");
+
+    type("2");
+    key(Qt::Key_Left);
+    switchAwayAndBack();
+    EXPECT_EQ(focusName(), "ClientDay");
+    EXPECT_FALSE(field("ClientDay")->hasSelectedText());
+    EXPECT_EQ(field("ClientDay")->cursorPosition(), 0);
+}
+
 TEST_F(FieldFocus, AfterTheDateMessageTheWholeDayIsSelected)
 {
     focusOn("ClientDay");

@@ -1,6 +1,7 @@
 #include <QDate>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 
 #include "Chart.h"
 #include "FieldText.h"
@@ -214,11 +215,29 @@ TEST_F(FieldKeys, DateGroupMouseActions)
     QTest::mouseDClick(group, Qt::LeftButton, {}, QPoint(110, 4));
     EXPECT_EQ(text("ClientYear"), QString::number(QDate::currentDate().year()));
     EXPECT_EQ(form->result(), of1999); // nothing calculated
+
+    // The release that ends a double click is no click of its own.
+    QSignalSpy clicks(group, SIGNAL(clicked()));
+    QSignalSpy doubleClicks(group, SIGNAL(doubleClicked()));
+    QTest::mouseDClick(group, Qt::LeftButton, {}, QPoint(110, 4));
+    EXPECT_EQ(doubleClicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 0);
     auto *hemisphere = form->findChild<QPushButton *>("ClientButtonDolgota");
     QTest::mouseClick(hemisphere, Qt::LeftButton);
     QTest::mouseClick(hemisphere, Qt::LeftButton);
     QTest::mouseClick(hemisphere, Qt::LeftButton);
     EXPECT_EQ(hemisphere->text(), "W");
+}
+
+TEST_F(FieldKeys, BackspaceWorksInAFullDateField)
+{
+    for (const char *name : {"ClientDay", "ClientMonth", "ClientYear"}) {
+        focusOn(name);
+        field(name)->end(false); // caret behind the last digit, nothing selected
+        const QString full = text(name);
+        key(Qt::Key_Backspace);
+        EXPECT_EQ(text(name), full.chopped(1)) << name;
+    }
 }
 
 TEST_F(FieldKeys, PastedTextThatIsNotANumberIsReported)

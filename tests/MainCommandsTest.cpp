@@ -57,7 +57,13 @@ TEST_F(MainCommands, CopyOfAnImpossibleDateChangesNothing)
     form->Bit2Click();
     put("ClientDay", "");
     form->Bit2Click();
-    EXPECT_EQ(modals.messages(), (QStringList{"Invalid argument to date encode.", "'' is not a valid integer value."}));
+    put("ClientDay", "01");
+    put("ClientMonth", "01");
+    put("ClientYear", "-1"); // a date the toolkit has, before year 1
+    modals.expect();
+    form->Bit2Click();
+    EXPECT_EQ(modals.messages(), (QStringList{"Invalid argument to date encode.", "'' is not a valid integer value.",
+                                              "Invalid argument to date encode."}));
     EXPECT_EQ(copyCaption(), "Копия");
     EXPECT_EQ(image("Image4"), before);
 }
@@ -104,6 +110,29 @@ TEST_F(MainCommands, HelpIsReadFromTheWorkingDirectory)
     modals.clear();
     form->N2Click();
     EXPECT_EQ(modals.messages(), QStringList{"\r\nA\r\nB"});
+}
+
+// A press on a command button whose focus change was refused by the date
+// check reports the date once and runs no command.
+TEST_F(MainCommands, APressRefusedByTheDateCheckRunsNoCommand)
+{
+    start();
+    enter("01", "01", "2000", "12", "00", "00", "000", "00");
+    press("BitBtn1");
+    const QString caption = copyCaption();
+    put("ClientDay", "31");
+    put("ClientMonth", "02");
+    for (const char *button : {"BitBtn1", "Bit2"}) {
+        field("ClientMonth")->setFocus();
+        modals.clear();
+        modals.expect();
+        press(button);
+        EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"}) << button;
+        EXPECT_EQ(form->focusWidget(), field("ClientDay")) << button;
+        EXPECT_EQ(copyCaption(), caption) << button;
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
 }
 
 TEST_F(MainCommands, MessagesShowPastedMarkupAsPlainText)

@@ -100,6 +100,14 @@ TEST(SolarTerms, SquareYearNearTheStartOfSpring)
     EXPECT_LT(*SunLongitudeAt(early.ChartJD), 315);
     EXPECT_EQ(shifted.SquareYear, 2023);
 
+    // 4 February 1904 00:00 at UT-23 is chart date 5 February: the solar
+    // year has begun by the moved spring moment, the sun is at 314.77 degrees.
+    const ChartMoment fifth = MomentOf(4, 2, 1904, 0, 0, -23);
+    EXPECT_EQ(fifth.ChartDate, (CalendarDate{1904, 2, 5}));
+    const SolarTerms onTheFifth = TermsOf(fifth, -23);
+    EXPECT_EQ(onTheFifth.SolarYear, 1904);
+    EXPECT_EQ(onTheFifth.SquareYear, 1903);
+
     // Later on 4 February the sun has passed 315 degrees.
     EXPECT_EQ(TermsOf(MomentOf(4, 2, 2024, 12, 0, 0), 0).SquareYear, 2024);
     // From 6 February the square year is the solar year; on 1..3 the year before.
