@@ -213,15 +213,20 @@ TEST_F(FieldKeys, DateGroupMouseActions)
     form->BitBtn1Click();
     const ChartResult of1999 = form->result();
     QTest::mouseDClick(group, Qt::LeftButton, {}, QPoint(110, 4));
+    QTest::mouseRelease(group, Qt::LeftButton, {}, QPoint(110, 4));
     EXPECT_EQ(text("ClientYear"), QString::number(QDate::currentDate().year()));
     EXPECT_EQ(form->result(), of1999); // nothing calculated
 
     // The release that ends a double click is no click of its own.
+    // A double click as the toolkit delivers it: press, release, double
+    // click (in place of the second press), release.
     QSignalSpy clicks(group, SIGNAL(clicked()));
     QSignalSpy doubleClicks(group, SIGNAL(doubleClicked()));
+    QTest::mouseClick(group, Qt::LeftButton, {}, QPoint(110, 4));
     QTest::mouseDClick(group, Qt::LeftButton, {}, QPoint(110, 4));
+    QTest::mouseRelease(group, Qt::LeftButton, {}, QPoint(110, 4));
     EXPECT_EQ(doubleClicks.count(), 1);
-    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(clicks.count(), 1);
     auto *hemisphere = form->findChild<QPushButton *>("ClientButtonDolgota");
     QTest::mouseClick(hemisphere, Qt::LeftButton);
     QTest::mouseClick(hemisphere, Qt::LeftButton);
