@@ -5,6 +5,7 @@
 
 #include "FieldText.h"
 #include "Gregorian.h"
+#include "InputFields.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -44,9 +45,12 @@ ChartRequest Failure(std::string message)
 }
 
 // Sets the checked number or returns the error naming the field.
+// The range is the one the window's field keeps.
 std::optional<std::string> CheckRange(std::string_view field, std::string_view text,
-                                      std::optional<int> value, int low, int high, int &out)
+                                      std::optional<int> value, InputFields::Field kept, int &out)
 {
+    const int low = SpecOf(kept).Low;
+    const int high = SpecOf(kept).High;
     if (!value)
         return std::string(field) + " " + Quoted(text) + " is not a number";
     if (*value < low || *value > high)
@@ -68,7 +72,7 @@ std::optional<std::string> ParseDate(std::string_view text, ChartInput &input)
         return "date " + Quoted(text) + " is not DD.MM.YYYY";
     if (parts[2].size() != 4)
         return "year " + Quoted(parts[2]) + " of date " + Quoted(text) + " is not four digits";
-    if (auto error = CheckRange("year", parts[2], year, 1, 5000, input.Year))
+    if (auto error = CheckRange("year", parts[2], year, InputFields::Year, input.Year))
         return error;
     if (!DateExists(*year, *month, *day))
         return "date " + Quoted(text) + " does not exist";
@@ -82,14 +86,14 @@ std::optional<std::string> ParseTime(std::string_view text, ChartInput &input)
     const auto parts = Split(text, ':');
     if (parts.size() != 2)
         return "time " + Quoted(text) + " is not HH:MM";
-    if (auto error = CheckRange("hour", parts[0], ParseDigits(parts[0], 2), 0, 23, input.Hour))
+    if (auto error = CheckRange("hour", parts[0], ParseDigits(parts[0], 2), InputFields::Hour, input.Hour))
         return error;
-    return CheckRange("minute", parts[1], ParseDigits(parts[1], 2), 0, 59, input.Minute);
+    return CheckRange("minute", parts[1], ParseDigits(parts[1], 2), InputFields::Minute, input.Minute);
 }
 
 std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &input)
 {
-    return CheckRange("correction", text, ParseDecimal(text), -23, 23, input.Correction);
+    return CheckRange("correction", text, ParseDecimal(text), InputFields::Correction, input.Correction);
 }
 
 std::optional<std::string> ParseLongitude(std::string_view text, std::string_view hemisphere,
@@ -98,10 +102,10 @@ std::optional<std::string> ParseLongitude(std::string_view text, std::string_vie
     const auto parts = Split(text, ':');
     if (parts.size() != 2)
         return "longitude " + Quoted(text) + " is not DDD:MM";
-    if (auto error = CheckRange("longitude degrees", parts[0], ParseDigits(parts[0], 3), 0, 179,
+    if (auto error = CheckRange("longitude degrees", parts[0], ParseDigits(parts[0], 3), InputFields::Degrees,
                                 input.LongitudeDegrees))
         return error;
-    if (auto error = CheckRange("longitude minutes", parts[1], ParseDigits(parts[1], 2), 0, 59,
+    if (auto error = CheckRange("longitude minutes", parts[1], ParseDigits(parts[1], 2), InputFields::Minutes,
                                 input.LongitudeMinutes))
         return error;
     if (hemisphere != "E" && hemisphere != "W") {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ChartTypes.h"
+#include "InputFields.h"
 
 // One chart case of the command-line tool, checked as the window's fields
 // would keep it: the date DD.MM.YYYY (four year digits) exists within years
@@ -37,6 +38,7 @@ ChartRequest ParseCsvLine(std::string_view line);
 // The case as a batch line, zero-filled: "01.01.2000,12:00,0,000:00,E".
 std::string CsvLineOf(const ChartInput &input);
 
-// The program's defaults: correction 5 and longitude 060:36E.
-inline constexpr char DefaultCorrection[] = "5";
-inline constexpr char DefaultLongitude[] = "060:36E";
+// The window's defaults: correction 05 and longitude 060:36E.
+inline const std::string DefaultCorrection = SpecOf(InputFields::Correction).Default;
+inline const std::string DefaultLongitude =
+    std::string(SpecOf(InputFields::Degrees).Default) + ':' + SpecOf(InputFields::Minutes).Default + 'E';

@@ -1,16 +1,53 @@
 #include <gtest/gtest.h>
 
 #include "FieldRules.h"
+#include "InputFields.h"
 #include "MainFormFixture.h"
 #include "MessageBoxes.h"
 
 namespace {
 
-const DateFieldRule Day{2, 31, "123"};
-const DateFieldRule Month{2, 12, "1"};
-const DateFieldRule Year{4, 5000, ""};
+DateFieldRule RuleOf(InputFields::Field field, const char *completable)
+{
+    return {SpecOf(field).Width, SpecOf(field).High, QString::fromLatin1(completable)};
+}
+
+const DateFieldRule Day = RuleOf(InputFields::Day, "123");
+const DateFieldRule Month = RuleOf(InputFields::Month, "1");
+const DateFieldRule Year = RuleOf(InputFields::Year, "");
 
 } // namespace
+
+// The one table of the fields' facts, against the designed values.
+TEST(InputFields, NamesWidthsRangesSettingsAndDefaults)
+{
+    struct Known {
+        const char *name;
+        int width, low, high;
+        const char *key, *fallback;
+    };
+    const Known known[] = {
+        {"ClientDay", 2, 1, 31, nullptr, nullptr},
+        {"ClientMonth", 2, 1, 12, nullptr, nullptr},
+        {"ClientYear", 4, 1, 5000, nullptr, nullptr},
+        {"ClientHour", 2, 0, 23, nullptr, nullptr},
+        {"ClientMinute", 2, 0, 59, nullptr, nullptr},
+        {"ClientTime", 2, -23, 23, "sd", "05"},
+        {"ClientDolgotaG", 3, 0, 179, "dg", "060"},
+        {"ClientDolgotaM", 2, 0, 59, "dm", "36"},
+    };
+    ASSERT_EQ(std::size(known), InputFieldSpecs.size());
+    for (std::size_t i = 0; i < std::size(known); ++i) {
+        const InputFieldSpec &spec = InputFieldSpecs[i];
+        const Known &k = known[i];
+        EXPECT_STREQ(spec.ObjectName, k.name);
+        EXPECT_EQ(spec.Width, k.width) << k.name;
+        EXPECT_EQ(spec.Low, k.low) << k.name;
+        EXPECT_EQ(spec.High, k.high) << k.name;
+        EXPECT_STREQ(spec.SettingKey, k.key) << k.name;
+        EXPECT_STREQ(spec.Default, k.fallback) << k.name;
+    }
+}
 
 TEST(FieldRules, KeyFilters)
 {

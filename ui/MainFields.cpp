@@ -12,13 +12,10 @@
 
 namespace {
 
-const DateFieldRule DayRule{2, 31, QStringLiteral("123")};
-const DateFieldRule MonthRule{2, 12, QStringLiteral("1")};
-const DateFieldRule YearRule{4, 5000, QString()};
-
 // Advances when the text fills the field and the caret stands behind it.
-void AdvanceWhenFull(EditField *field, int width, EditField *next)
+void AdvanceWhenFull(EditField *field, InputFields::Field which, EditField *next)
 {
+    const int width = SpecOf(which).Width;
     if (field->text().size() >= width && field->caret() == width)
         next->advanceInto();
 }
@@ -31,9 +28,9 @@ KeyDecision TMainForm::ClientDayKeyPress(QChar key) { return DateTimeKey(key); }
 KeyDecision TMainForm::ClientMonthKeyPress(QChar key) { return DateTimeKey(key); }
 KeyDecision TMainForm::ClientYearKeyPress(QChar key) { return DateTimeKey(key); }
 
-void TMainForm::ClientDayChange() { AdvanceWhenFull(m_fields[Day], 2, m_fields[Month]); }
-void TMainForm::ClientMonthChange() { AdvanceWhenFull(m_fields[Month], 2, m_fields[Year]); }
-void TMainForm::ClientYearChange() { AdvanceWhenFull(m_fields[Year], 4, m_fields[Hour]); }
+void TMainForm::ClientDayChange() { AdvanceWhenFull(m_fields[Day], Day, m_fields[Month]); }
+void TMainForm::ClientMonthChange() { AdvanceWhenFull(m_fields[Month], Month, m_fields[Year]); }
+void TMainForm::ClientYearChange() { AdvanceWhenFull(m_fields[Year], Year, m_fields[Hour]); }
 
 // A first digit that cannot begin a two-digit value, or a full field with
 // the caret behind it, moves on: into the next field, or to a button.
@@ -65,17 +62,20 @@ void TMainForm::ClientDayClick() { firstClick(m_fields[Day], ClickDay); }
 void TMainForm::ClientMonthClick() { firstClick(m_fields[Month], ClickMonth); }
 void TMainForm::ClientYearClick() { firstClick(m_fields[Year], ClickYear); }
 
-void TMainForm::dateExit(EditField *field, const DateFieldRule &rule, Field which)
+// completable: the digits that a lone digit before the caret completes to "0d".
+void TMainForm::dateExit(Field which, const QString &completable)
 {
+    EditField *field = m_fields[which];
+    const DateFieldRule rule{SpecOf(which).Width, SpecOf(which).High, completable};
     const ExitResult result = DateFieldExit(field->text(), field->caretAtExit(), m_startupTexts[which], rule);
     field->setTextByHandler(result.text);
     if (result.keepFocus)
         field->setFocus();
 }
 
-void TMainForm::ClientDayExit() { dateExit(m_fields[Day], DayRule, Day); }
-void TMainForm::ClientMonthExit() { dateExit(m_fields[Month], MonthRule, Month); }
-void TMainForm::ClientYearExit() { dateExit(m_fields[Year], YearRule, Year); }
+void TMainForm::ClientDayExit() { dateExit(Day, QStringLiteral("123")); }
+void TMainForm::ClientMonthExit() { dateExit(Month, QStringLiteral("1")); }
+void TMainForm::ClientYearExit() { dateExit(Year, QString()); }
 
 // After a date field's own exit rule: the group's check runs when the focus
 // has gone outside the group and was not given back to the field.
@@ -93,20 +93,19 @@ void TMainForm::ClientGroupBox1Exit()
         setPickerDate(*date);
 }
 
-void TMainForm::stepField(EditField *field, bool up, int low, int high, int width)
+void TMainForm::stepField(Field which, bool up)
 {
-    field->setTextByHandler(SpinStep(field->text(), up, low, high, width));
+    const InputFieldSpec &spec = SpecOf(which);
+    m_fields[which]->setTextByHandler(SpinStep(m_fields[which]->text(), up, spec.Low, spec.High, spec.Width));
 }
 
 void TMainForm::spinDate(bool up)
 {
-    static constexpr int limits[3] = {31, 12, 5000};
-    static constexpr int widths[3] = {2, 2, 4};
     for (Field field : {Day, Month, Year})
         if (m_fields[field]->hasFocus())
-            return stepField(m_fields[field], up, 1, limits[field], widths[field]);
+            return stepField(field, up);
     m_fields[Day]->setFocus();
-    stepField(m_fields[Day], up, 1, 31, 2);
+    stepField(Day, up);
 }
 
 void TMainForm::SpinButtonDataUpClick() { spinDate(true); }
@@ -125,12 +124,8 @@ void TMainForm::ClientGroupBox1MouseDown(Qt::MouseButton button)
 KeyDecision TMainForm::ClientHourKeyPress(QChar key) { return DateTimeKey(key); }
 KeyDecision TMainForm::ClientMinuteKeyPress(QChar key) { return DateTimeKey(key); }
 
-void TMainForm::ClientHourChange() { AdvanceWhenFull(m_fields[Hour], 2, m_fields[Minute]); }
-
-void TMainForm::ClientMinuteChange()
-{
-    m_fields[Minute]->setTextByHandler(CutAboveLimit(m_fields[Minute]->text(), 59));
-}
+void TMainForm::ClientHourChange() { AdvanceWhenFull(m_fields[Hour], Hour, m_fields[Minute]); }
+void TMainForm::ClientMinuteChange() { placeChange(Minute); }
 
 void TMainForm::ClientHourKeyUp() { keyUpMoveOn(m_fields[Hour], 2, m_fields[Minute]); }
 
@@ -139,23 +134,24 @@ void TMainForm::ClientMinuteKeyUp() { keyUpMoveOn(m_fields[Minute], 5, m_calcula
 void TMainForm::ClientHourClick() { firstClick(m_fields[Hour], ClickHour); }
 void TMainForm::ClientMinuteClick() { firstClick(m_fields[Minute], ClickMinute); }
 
-void TMainForm::timeExit(EditField *field, int limit, Field which)
+void TMainForm::timeExit(Field which)
 {
-    const ExitResult result = TimeFieldExit(field->text(), m_startupTexts[which], limit);
+    EditField *field = m_fields[which];
+    const ExitResult result = TimeFieldExit(field->text(), m_startupTexts[which], SpecOf(which).High);
     field->setTextByHandler(result.text);
     if (result.keepFocus)
         field->setFocus();
 }
 
-void TMainForm::ClientHourExit() { timeExit(m_fields[Hour], 23, Hour); }
-void TMainForm::ClientMinuteExit() { timeExit(m_fields[Minute], 59, Minute); }
+void TMainForm::ClientHourExit() { timeExit(Hour); }
+void TMainForm::ClientMinuteExit() { timeExit(Minute); }
 
 void TMainForm::spinTime(bool up)
 {
-    EditField *field = m_fields[Minute]->hasFocus() ? m_fields[Minute] : m_fields[Hour];
-    if (!field->hasFocus())
-        field->setFocus();
-    stepField(field, up, 0, field == m_fields[Hour] ? 23 : 59, 2);
+    const Field field = m_fields[Minute]->hasFocus() ? Minute : Hour;
+    if (!m_fields[field]->hasFocus())
+        m_fields[field]->setFocus();
+    stepField(field, up);
 }
 
 void TMainForm::SpinButtonTimeUpClick() { spinTime(true); }
@@ -181,40 +177,30 @@ KeyDecision TMainForm::ClientDolgotaGKeyPress(QChar key)
     return PlaceKey(key);
 }
 
-void TMainForm::ClientTimeChange()
+// The change check of the minute, correction and longitude fields.
+void TMainForm::placeChange(Field which)
 {
-    m_fields[Correction]->setTextByHandler(CutAboveLimit(m_fields[Correction]->text(), 23));
+    m_fields[which]->setTextByHandler(CutAboveLimit(m_fields[which]->text(), SpecOf(which).High));
 }
 
-void TMainForm::ClientDolgotaGChange()
+void TMainForm::ClientTimeChange() { placeChange(Correction); }
+void TMainForm::ClientDolgotaGChange() { placeChange(Degrees); }
+void TMainForm::ClientDolgotaMChange() { placeChange(Minutes); }
+
+void TMainForm::placeExit(Field which)
 {
-    m_fields[Degrees]->setTextByHandler(CutAboveLimit(m_fields[Degrees]->text(), 179));
+    m_fields[which]->setTextByHandler(
+        PlaceFieldExit(m_fields[which]->text(), m_startupTexts[which], SpecOf(which).Width));
 }
 
-void TMainForm::ClientDolgotaMChange()
-{
-    m_fields[Minutes]->setTextByHandler(CutAboveLimit(m_fields[Minutes]->text(), 59));
-}
-
-void TMainForm::ClientTimeExit()
-{
-    m_fields[Correction]->setTextByHandler(PlaceFieldExit(m_fields[Correction]->text(), m_startupTexts[Correction], 2));
-}
-
-void TMainForm::ClientDolgotaGExit()
-{
-    m_fields[Degrees]->setTextByHandler(PlaceFieldExit(m_fields[Degrees]->text(), m_startupTexts[Degrees], 3));
-}
-
-void TMainForm::ClientDolgotaMExit()
-{
-    m_fields[Minutes]->setTextByHandler(PlaceFieldExit(m_fields[Minutes]->text(), m_startupTexts[Minutes], 2));
-}
+void TMainForm::ClientTimeExit() { placeExit(Correction); }
+void TMainForm::ClientDolgotaGExit() { placeExit(Degrees); }
+void TMainForm::ClientDolgotaMExit() { placeExit(Minutes); }
 
 void TMainForm::spinCorrection(bool up)
 {
     m_fields[Correction]->setFocus();
-    stepField(m_fields[Correction], up, -23, 23, 2);
+    stepField(Correction, up);
 }
 
 void TMainForm::SpinButtonTUpClick() { spinCorrection(true); }
@@ -222,13 +208,10 @@ void TMainForm::SpinButtonTDownClick() { spinCorrection(false); }
 
 void TMainForm::spinLongitude(bool up)
 {
-    EditField *field = m_fields[Minutes]->hasFocus() ? m_fields[Minutes] : m_fields[Degrees];
-    if (!field->hasFocus())
-        field->setFocus();
-    if (field == m_fields[Degrees])
-        stepField(field, up, 0, 179, 3);
-    else
-        stepField(field, up, 0, 59, 2);
+    const Field field = m_fields[Minutes]->hasFocus() ? Minutes : Degrees;
+    if (!m_fields[field]->hasFocus())
+        m_fields[field]->setFocus();
+    stepField(field, up);
 }
 
 void TMainForm::SpinButtonDUpClick() { spinLongitude(true); }

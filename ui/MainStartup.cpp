@@ -18,15 +18,6 @@ QString TwoDigits(int value)
     return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
 }
 
-// The stored place values and what a field shows when one is absent.
-struct PlaceValue {
-    const char *name;
-    const char *fallback;
-};
-constexpr PlaceValue StoredCorrection{"sd", "05"};
-constexpr PlaceValue StoredDegrees{"dg", "060"};
-constexpr PlaceValue StoredMinutes{"dm", "36"};
-
 } // namespace
 
 void TMainForm::currentMomentFill(bool recordStartup)
@@ -47,18 +38,17 @@ void TMainForm::currentMomentFill(bool recordStartup)
 
 void TMainForm::loadPlaceSettings()
 {
-    for (auto [field, value] : {std::pair{Correction, StoredCorrection}, std::pair{Degrees, StoredDegrees},
-                                std::pair{Minutes, StoredMinutes}}) {
-        const std::optional<QString> stored = m_settings.read(QString::fromLatin1(value.name));
+    for (Field field : {Correction, Degrees, Minutes}) {
+        const std::optional<QString> stored = m_settings.read(QString::fromLatin1(SpecOf(field).SettingKey));
         m_filledFromStore[field] = true; // even when the field's check rejects the text
-        m_fields[field]->setTextByHandler(stored.value_or(QString::fromLatin1(value.fallback)));
+        m_fields[field]->setTextByHandler(stored.value_or(QString::fromLatin1(SpecOf(field).Default)));
     }
 }
 
 void TMainForm::normalisePlaceFields()
 {
-    for (auto [field, width] : {std::pair{Correction, 2}, std::pair{Degrees, 3}, std::pair{Minutes, 2}})
-        m_fields[field]->setTextByHandler(ZeroFilled(m_fields[field]->text(), width));
+    for (Field field : {Correction, Degrees, Minutes})
+        m_fields[field]->setTextByHandler(ZeroFilled(m_fields[field]->text(), SpecOf(field).Width));
     for (Field field : {Correction, Degrees, Minutes})
         m_startupTexts[field] = m_fields[field]->text().left(4);
 }
@@ -93,10 +83,9 @@ void TMainForm::ClientGroupBox1DblClick()
 std::vector<std::pair<QString, QString>> TMainForm::placeValuesToStore() const
 {
     std::vector<std::pair<QString, QString>> values;
-    for (auto [field, value] : {std::pair{Correction, StoredCorrection}, std::pair{Degrees, StoredDegrees},
-                                std::pair{Minutes, StoredMinutes}})
+    for (Field field : {Correction, Degrees, Minutes})
         if (m_filledFromStore[field] || !m_fields[field]->text().isEmpty())
-            values.emplace_back(QString::fromLatin1(value.name), m_fields[field]->text());
+            values.emplace_back(QString::fromLatin1(SpecOf(field).SettingKey), m_fields[field]->text());
     return values;
 }
 

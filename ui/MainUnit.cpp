@@ -31,9 +31,10 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, QRect 
     return label;
 }
 
-EditField *MakeField(QWidget *parent, const char *name, int maxLength, QRect geometry, int pixels)
+EditField *MakeField(QWidget *parent, InputFields::Field which, QRect geometry, int pixels)
 {
-    auto *field = new EditField(QString::fromLatin1(name), maxLength, parent);
+    const InputFieldSpec &spec = SpecOf(which);
+    auto *field = new EditField(QString::fromLatin1(spec.ObjectName), spec.Width, parent);
     field->setGeometry(geometry);
     field->setFont(PixelFont(pixels, true));
     return field;
@@ -109,11 +110,11 @@ void TMainForm::buildDateGroup()
 {
     m_dateGroup = new ClientGroupBox(QStringLiteral("ClientGroupBox1"), QStringLiteral("Дата"), m_client);
     m_dateGroup->setGeometry(2, 5, 118, 42);
-    m_fields[Day] = MakeField(m_dateGroup, "ClientDay", 2, {2, 20, 20, 17}, 15);
+    m_fields[Day] = MakeField(m_dateGroup, Day, {2, 20, 20, 17}, 15);
     MakeLabel(m_dateGroup, "Label1", QStringLiteral("."), {22, 20, 6, 20}, 16, true);
-    m_fields[Month] = MakeField(m_dateGroup, "ClientMonth", 2, {28, 20, 20, 17}, 15);
+    m_fields[Month] = MakeField(m_dateGroup, Month, {28, 20, 20, 17}, 15);
     MakeLabel(m_dateGroup, "Label3", QStringLiteral("."), {48, 20, 6, 20}, 16, true);
-    m_fields[Year] = MakeField(m_dateGroup, "ClientYear", 4, {54, 20, 40, 17}, 15);
+    m_fields[Year] = MakeField(m_dateGroup, Year, {54, 20, 40, 17}, 15);
     m_spinDate = MakeSpin(m_dateGroup, "SpinButtonData", {98, 7, 20, 33});
 }
 
@@ -121,9 +122,9 @@ void TMainForm::buildTimeGroup()
 {
     m_timeGroup = new ClientGroupBox(QStringLiteral("ClientGroupBox2"), QStringLiteral("Время"), m_client);
     m_timeGroup->setGeometry(122, 5, 79, 42);
-    m_fields[Hour] = MakeField(m_timeGroup, "ClientHour", 2, {2, 20, 20, 17}, 15);
+    m_fields[Hour] = MakeField(m_timeGroup, Hour, {2, 20, 20, 17}, 15);
     MakeLabel(m_timeGroup, "Label2", QStringLiteral(":"), {22, 20, 6, 20}, 16, true);
-    m_fields[Minute] = MakeField(m_timeGroup, "ClientMinute", 2, {30, 20, 20, 17}, 15);
+    m_fields[Minute] = MakeField(m_timeGroup, Minute, {30, 20, 20, 17}, 15);
     m_spinTime = MakeSpin(m_timeGroup, "SpinButtonTime", {60, 7, 20, 33});
     MakeLabel(m_timeGroup, "Label4", QStringLiteral("м"), {33, 52, 8, 13});
 }
@@ -132,15 +133,15 @@ void TMainForm::buildPlaceGroups()
 {
     m_correctionGroup = new ClientGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Поправка"), m_client);
     m_correctionGroup->setGeometry(270, 5, 91, 42);
-    m_fields[Correction] = MakeField(m_correctionGroup, "ClientTime", 2, {48, 20, 20, 17}, 15);
+    m_fields[Correction] = MakeField(m_correctionGroup, Correction, {48, 20, 20, 17}, 15);
     m_spinCorrection = MakeSpin(m_correctionGroup, "SpinButtonT", {71, 7, 20, 33});
     MakeLabel(m_correctionGroup, "Label7", QStringLiteral("м"), {33, 52, 8, 13});
 
     m_longitudeGroup = new ClientGroupBox(QStringLiteral("ClientGroupBox4"), QStringLiteral("Долгота"), m_client);
     m_longitudeGroup->setGeometry(364, 5, 101, 42);
-    m_fields[Degrees] = MakeField(m_longitudeGroup, "ClientDolgotaG", 3, {2, 22, 25, 11}, 12);
+    m_fields[Degrees] = MakeField(m_longitudeGroup, Degrees, {2, 22, 25, 11}, 12);
     MakeLabel(m_longitudeGroup, "Label9", QStringLiteral("o"), {24, 13, 6, 11}, 9);
-    m_fields[Minutes] = MakeField(m_longitudeGroup, "ClientDolgotaM", 2, {33, 22, 16, 11}, 12);
+    m_fields[Minutes] = MakeField(m_longitudeGroup, Minutes, {33, 22, 16, 11}, 12);
     MakeLabel(m_longitudeGroup, "Label10", QStringLiteral("'"), {48, 13, 3, 20}, 16);
     m_hemisphere = MakeButton(m_longitudeGroup, "ClientButtonDolgota", QStringLiteral("E"), {55, 18, 20, 20}, 12,
                               QIcon(), 0);

@@ -9,6 +9,7 @@
 
 #include "ChartTypes.h"
 #include "FieldRules.h"
+#include "InputFields.h"
 #include "SharedChart.h"
 
 struct City;
@@ -131,7 +132,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    enum Field { Day, Month, Year, Hour, Minute, Correction, Degrees, Minutes, FieldCount };
+    using Field = InputFields::Field;
+    using enum InputFields::Field;
     enum ClickField { ClickDay, ClickMonth, ClickYear, ClickHour, ClickMinute, ClickCount };
 
     void buildDateGroup();
@@ -166,10 +168,12 @@ private:
     bool inputFieldHasFocus() const;
 
     void firstClick(EditField *field, ClickField flag);
-    void dateExit(EditField *field, const DateFieldRule &rule, Field which);
+    void dateExit(Field which, const QString &completable);
     void keyUpMoveOn(EditField *field, int threshold, QWidget *next);
-    void timeExit(EditField *field, int limit, Field which);
-    void stepField(EditField *field, bool up, int low, int high, int width);
+    void timeExit(Field which);
+    void placeChange(Field which);
+    void placeExit(Field which);
+    void stepField(Field which, bool up);
     void spinDate(bool up);
     void spinTime(bool up);
     void spinLongitude(bool up);
