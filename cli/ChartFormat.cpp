@@ -6,6 +6,8 @@
 #include "Csv.h"
 #include "Utf8Text.h"
 
+#include "PillarOrder.h"
+
 namespace {
 
 std::size_t CodePoints(std::string_view text)
@@ -70,14 +72,12 @@ std::string ShortestDouble(double value)
 
 std::string FormatTable(const ChartResult &result)
 {
-    const Pillar *pillars[4] = {&result.HourPillar, &result.DayPillar, &result.MonthPillar,
-                                &result.YearPillar};
+    const auto pillars = PillarsInDisplayOrder(result);
     std::string headings = PadRight("", 7);
     std::string stems = PadRight("Ствол", 7);
     std::string branches = PadRight("Ветвь", 7);
-    const char *titles[4] = {"Час", "День", "Месяц", "Год"};
     for (int k = 0; k < 4; ++k) {
-        headings += PadRight(titles[k], 7);
+        headings += PadRight(PillarHeadings[k], 7);
         stems += PadRight(pillars[k]->Stem, 7);
         branches += PadRight(pillars[k]->Branch, 7);
     }
@@ -92,7 +92,7 @@ std::string FormatCsv(std::string_view input, const ChartDetails &details)
 {
     const ChartResult &r = details.Result;
     std::string out(input);
-    for (const Pillar *p : {&r.HourPillar, &r.DayPillar, &r.MonthPillar, &r.YearPillar})
+    for (const Pillar *p : PillarsInDisplayOrder(r))
         out += "," + p->Stem + " " + p->Branch;
     return out + "," + SquareDigits(r.YearSquare) + "," + SquareDigits(r.MonthSquare);
 }

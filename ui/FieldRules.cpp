@@ -34,6 +34,11 @@ KeyDecision PlaceKey(QChar key)
     return IsDigit(key) || key == Backspace ? KeyDecision::Overtype : KeyDecision::Discard;
 }
 
+QString ZeroFilled(int value, int width)
+{
+    return ZeroFilled(QString::number(value), width);
+}
+
 QString ZeroFilled(const QString &text, int width)
 {
     if (text.isEmpty() || text.size() >= width)

@@ -24,6 +24,9 @@ KeyDecision PlaceKey(QChar key);
 
 // "0" characters in front up to width; empty and longer texts stay as they are.
 QString ZeroFilled(const QString &text, int width);
+// A value of 0 or above in decimal digits, "0" characters in front up to
+// width: 7 and 2 give "07".
+QString ZeroFilled(int value, int width);
 
 // The text with its last character removed while its value is above limit.
 QString CutAboveLimit(const QString &text, int limit);

@@ -146,16 +146,18 @@ void TMainForm::timeExit(Field which)
 void TMainForm::ClientHourExit() { timeExit(Hour); }
 void TMainForm::ClientMinuteExit() { timeExit(Minute); }
 
-void TMainForm::spinTime(bool up)
+// The spin button of a pair of fields steps the second when it has the
+// focus, else the first, which takes the focus.
+void TMainForm::spinPair(Field first, Field second, bool up)
 {
-    const Field field = m_fields[Minute]->hasFocus() ? Minute : Hour;
+    const Field field = m_fields[second]->hasFocus() ? second : first;
     if (!m_fields[field]->hasFocus())
         m_fields[field]->setFocus();
     stepField(field, up);
 }
 
-void TMainForm::SpinButtonTimeUpClick() { spinTime(true); }
-void TMainForm::SpinButtonTimeDownClick() { spinTime(false); }
+void TMainForm::SpinButtonTimeUpClick() { spinPair(Hour, Minute, true); }
+void TMainForm::SpinButtonTimeDownClick() { spinPair(Hour, Minute, false); }
 
 void TMainForm::ClientGroupBox2Click() { m_fields[Hour]->setFocus(); }
 
@@ -206,16 +208,8 @@ void TMainForm::spinCorrection(bool up)
 void TMainForm::SpinButtonTUpClick() { spinCorrection(true); }
 void TMainForm::SpinButtonTDownClick() { spinCorrection(false); }
 
-void TMainForm::spinLongitude(bool up)
-{
-    const Field field = m_fields[Minutes]->hasFocus() ? Minutes : Degrees;
-    if (!m_fields[field]->hasFocus())
-        m_fields[field]->setFocus();
-    stepField(field, up);
-}
-
-void TMainForm::SpinButtonDUpClick() { spinLongitude(true); }
-void TMainForm::SpinButtonDDownClick() { spinLongitude(false); }
+void TMainForm::SpinButtonDUpClick() { spinPair(Degrees, Minutes, true); }
+void TMainForm::SpinButtonDDownClick() { spinPair(Degrees, Minutes, false); }
 
 void TMainForm::ClientButtonDolgotaClick()
 {

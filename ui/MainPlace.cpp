@@ -55,8 +55,8 @@ void TMainForm::applyPlace(const City &city)
     const PlaceFill fill = FillFor(city, m_fields[Day]->text(), m_fields[Month]->text(), m_fields[Year]->text(),
                                    m_fields[Hour]->text(), m_fields[Minute]->text());
     if (fill.Longitude) {
-        m_fields[Degrees]->setTextByHandler(ZeroFilled(QString::number(fill.Longitude->Degrees), 3));
-        m_fields[Minutes]->setTextByHandler(ZeroFilled(QString::number(fill.Longitude->Minutes), 2));
+        m_fields[Degrees]->setTextByHandler(ZeroFilled(fill.Longitude->Degrees, 3));
+        m_fields[Minutes]->setTextByHandler(ZeroFilled(fill.Longitude->Minutes, 2));
         m_hemisphere->setText(fill.Longitude->Hemisphere);
     }
     if (fill.Correction)

@@ -11,26 +11,17 @@
 #include "MessageBoxes.h"
 #include "SettingsStore.h"
 
-namespace {
-
-QString TwoDigits(int value)
-{
-    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
-}
-
-} // namespace
-
 void TMainForm::currentMomentFill(bool recordStartup)
 {
     const QDateTime now = QDateTime::currentDateTime();
-    m_fields[Day]->setTextByHandler(TwoDigits(now.date().day()));
-    m_fields[Month]->setTextByHandler(TwoDigits(now.date().month()));
+    m_fields[Day]->setTextByHandler(ZeroFilled(now.date().day(), 2));
+    m_fields[Month]->setTextByHandler(ZeroFilled(now.date().month(), 2));
     m_fields[Year]->setTextByHandler(QString::number(now.date().year()));
     if (recordStartup)
         for (Field field : {Day, Month, Year})
             m_startupTexts[field] = m_fields[field]->text().left(4);
-    m_fields[Hour]->setTextByHandler(TwoDigits(now.time().hour()));
-    m_fields[Minute]->setTextByHandler(TwoDigits(now.time().minute()));
+    m_fields[Hour]->setTextByHandler(ZeroFilled(now.time().hour(), 2));
+    m_fields[Minute]->setTextByHandler(ZeroFilled(now.time().minute(), 2));
     if (recordStartup)
         for (Field field : {Hour, Minute})
             m_startupTexts[field] = m_fields[field]->text().left(4);

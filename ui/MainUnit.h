@@ -175,8 +175,7 @@ private:
     void placeExit(Field which);
     void stepField(Field which, bool up);
     void spinDate(bool up);
-    void spinTime(bool up);
-    void spinLongitude(bool up);
+    void spinPair(Field first, Field second, bool up);
     void spinCorrection(bool up);
     void afterDateFieldExit(EditField *field);
 

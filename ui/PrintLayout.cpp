@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "PillarOrder.h"
+
 namespace {
 
 constexpr unsigned PageWhite = 16777215;
@@ -73,9 +75,8 @@ void DrawTableTexts(Canvas &canvas, const PrintLayout &l, const PrintTexts &text
     const int labelX = Pos(l.left / 2.0 + l.left + l.tableWidth);
     SetFontStyle(canvas, false, false);
     canvas.setFontPointSize(12);
-    const char *headings[4] = {"Час", "День", "Месяц", "Год"};
     for (int k = 0; k < 4; ++k)
-        canvas.textOut(ColumnX(l, k), headingY, QString::fromUtf8(headings[k]));
+        canvas.textOut(ColumnX(l, k), headingY, QString::fromUtf8(PillarHeadings[k]));
     canvas.textOut(labelX, stemY, QStringLiteral("небесный ствол"));
     canvas.textOut(labelX, branchY, QStringLiteral("земная ветвь"));
     SetFontStyle(canvas, true, true);
@@ -83,8 +84,7 @@ void DrawTableTexts(Canvas &canvas, const PrintLayout &l, const PrintTexts &text
     canvas.textOut(labelX, headingY, PrintDateLine(texts));
     SetFontStyle(canvas, true, false);
     canvas.setFontPointSize(12);
-    const Pillar *pillars[4] = {&result.HourPillar, &result.DayPillar, &result.MonthPillar,
-                                &result.YearPillar};
+    const auto pillars = PillarsInDisplayOrder(result);
     for (int k = 0; k < 4; ++k) {
         canvas.textOut(ColumnX(l, k), stemY, TokenText(pillars[k]->Stem));
         canvas.textOut(ColumnX(l, k), branchY, TokenText(pillars[k]->Branch));

@@ -1,5 +1,7 @@
 #include "ResultDrawing.h"
 
+#include "PillarOrder.h"
+
 namespace {
 
 // Column k of the pillar table: W/24 + kW/4, one truncation of the whole sum.
@@ -32,9 +34,8 @@ void DrawEmptyTable(Canvas &canvas, int width, int height, int columns, unsigned
     if (columns != 4)
         return;
     canvas.setFontColor(ColorFromValue(TableColors::Headings));
-    const char *headings[4] = {"Час", "День", "Месяц", "Год"};
     for (int k = 0; k < 4; ++k)
-        canvas.textOut(PillarColumnX(width, k), static_cast<int>(H / 20), QString::fromUtf8(headings[k]));
+        canvas.textOut(PillarColumnX(width, k), static_cast<int>(H / 20), QString::fromUtf8(PillarHeadings[k]));
 }
 
 void DrawPillarTokens(Canvas &canvas, int width, int height, const ChartResult &result)
@@ -44,8 +45,7 @@ void DrawPillarTokens(Canvas &canvas, int width, int height, const ChartResult &
     canvas.setFontColor(ColorFromValue(TableColors::Lines));
     const int stemY = static_cast<int>(H / 20 + H / 3);
     const int branchY = static_cast<int>(H / 20 + 2 * H / 3);
-    const Pillar *pillars[4] = {&result.HourPillar, &result.DayPillar, &result.MonthPillar,
-                                &result.YearPillar};
+    const auto pillars = PillarsInDisplayOrder(result);
     for (int k = 0; k < 4; ++k) {
         canvas.textOut(PillarColumnX(width, k), stemY, QString::fromStdString(pillars[k]->Stem));
         canvas.textOut(PillarColumnX(width, k), branchY, QString::fromStdString(pillars[k]->Branch));

@@ -9,6 +9,7 @@
 #include "PickerGlyphs.h"
 #include "Calendar.h"
 #include "Fonts.h"
+#include "FieldRules.h"
 #include "FieldText.h"
 #include "Gregorian.h"
 #include "MessageBoxes.h"
@@ -39,11 +40,6 @@ QPushButton *GlyphButton(const char *caption, const QIcon &glyph, QSize glyphSiz
     button->setIconSize(glyphSize);
     button->setFont(PixelFont(11, true));
     return button;
-}
-
-QString ZeroFilled(int value, int width)
-{
-    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
 }
 
 } // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <array>
+
+#include "ChartTypes.h"
+
+// The pillars as every output shows them, left to right, with their headings.
+inline constexpr std::array<const char *, 4> PillarHeadings{"Час", "День", "Месяц", "Год"};
+
+inline std::array<const Pillar *, 4> PillarsInDisplayOrder(const ChartResult &result)
+{
+    return {&result.HourPillar, &result.DayPillar, &result.MonthPillar, &result.YearPillar};
+}
