@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "ChartTypes.h"
+
 // Gregorian calendar rules and floored integer arithmetic, valid for any year
 // (years before 1 in astronomical numbering).
 
@@ -35,4 +37,14 @@ constexpr std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor)
 constexpr std::int64_t FloorMod(std::int64_t value, std::int64_t divisor)
 {
     return value - divisor * FloorDiv(value, divisor);
+}
+
+// Days from 31 December of year 0 to the date: 1 January of year 1 is day 1.
+constexpr std::int64_t DayCount(const CalendarDate &date)
+{
+    const std::int64_t y = std::int64_t(date.Year) - 1;
+    std::int64_t days = 365 * y + FloorDiv(y, 4) - FloorDiv(y, 100) + FloorDiv(y, 400) + date.Day;
+    for (int m = 1; m < date.Month; ++m)
+        days += DaysInMonth(date.Year, m);
+    return days;
 }

@@ -15,10 +15,6 @@ constexpr const char *DayBranches[12] = {"ДЕР", "дер", "ЗЕМ", "ого",
 constexpr const char *HourBranches[12] = {"ВОД", "зем", "ДЕР", "дер", "ЗЕМ", "ого",
                                           "ОГО", "зем", "МЕТ", "мет", "ЗЕМ", "вод"};
 
-constexpr int DaysBeforeMonth[2][12] = {
-    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334},
-    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
-};
 
 } // namespace
 
@@ -49,9 +45,8 @@ const std::array<std::array<const char *, 12>, 5> HourStemTable = {{
 
 std::int64_t DayNumberOf(const CalendarDate &date)
 {
-    const std::int64_t y = std::int64_t(date.Year) - 1;
-    return 5 * y + FloorDiv(y, 4) - FloorDiv(y, 100) + FloorDiv(y, 400)
-        + DaysBeforeMonth[IsLeapYear(date.Year) ? 1 : 0][date.Month - 1] + date.Day;
+    // 360 days fewer for each whole year leaves the count modulo 60 alone.
+    return DayCount(date) - 360 * (std::int64_t(date.Year) - 1);
 }
 
 Pillars BuildPillars(std::int32_t solarYear, std::int32_t solarMonth, const CalendarDate &chartDate,

@@ -28,16 +28,16 @@ TEST(Pillars, HourBranchNumbers)
 
 TEST(Pillars, HourStemFollowsTheDayStem)
 {
-    // Consecutive days step the day stem digit; the hour stem of hour 0 moves
-    // two places along the stem cycle per day and repeats every five days.
-    const char *stemCycle[10] = {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"};
-    for (int day = 1; day <= 10; ++day) {
-        const CalendarDate date{2024, 5, day};
-        const int digit = static_cast<int>(FloorMod(DayNumberOf(date), 10));
-        const int group = digit % 5 == 0 ? 5 : digit % 5;
-        const std::string stem = BuildPillars(2024, 4, date, 0).HourPillar.Stem;
-        EXPECT_EQ(stem, stemCycle[(2 * (group - 1)) % 10]) << "day " << day;
-    }
+    // Hour 0 (the rat hour) of 1..10 May 2024, whose day stems run from
+    // дер (1 May) on: the rat-hour stems of the five day groups, twice.
+    const struct {
+        int day;
+        const char *stem;
+    } cases[] = {{1, "ОГО"}, {2, "ЗЕМ"}, {3, "МЕТ"}, {4, "ВОД"}, {5, "ДЕР"},
+                 {6, "ОГО"}, {7, "ЗЕМ"}, {8, "МЕТ"}, {9, "ВОД"}, {10, "ДЕР"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(BuildPillars(2024, 4, {2024, 5, c.day}, 0).HourPillar.Stem, c.stem) << "day " << c.day;
+    EXPECT_EQ(BuildPillars(2024, 4, {2024, 5, 1}, 0).DayPillar.Stem, "дер");
 }
 
 TEST(Pillars, DayNumberCountsLeapDays)

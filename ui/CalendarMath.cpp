@@ -6,12 +6,8 @@
 
 int DayOfWeek(const CalendarDate &date)
 {
-    // 365 = 1 mod 7, and 1 January of year 1 was a Monday.
-    const std::int64_t y = std::int64_t(date.Year) - 1;
-    std::int64_t days = y + FloorDiv(y, 4) - FloorDiv(y, 100) + FloorDiv(y, 400) + date.Day;
-    for (int m = 1; m < date.Month; ++m)
-        days += DaysInMonth(date.Year, m);
-    return static_cast<int>(FloorMod(days, 7));
+    // 1 January of year 1, day 1, was a Monday.
+    return static_cast<int>(FloorMod(DayCount(date), 7));
 }
 
 int FirstCellDay(int year, int month, int startOfWeek)
