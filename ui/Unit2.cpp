@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "PickerGlyphs.h"
+#include "Glyphs.h"
 #include "Calendar.h"
 #include "Fonts.h"
 #include "FieldRules.h"
