@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDate>
 #include <QDir>
 #include <QGroupBox>
@@ -17,6 +18,10 @@ protected:
     {
         return form->findChild<ImageArea *>(QString::fromLatin1(name))->image();
     }
+    // The commands as their button or menu item runs them.
+    void calculate() { form->findChild<QPushButton *>("BitBtn1")->click(); }
+    void copy() { form->findChild<QPushButton *>("Bit2")->click(); }
+    void showHelp() { form->findChild<QAction *>("N2")->trigger(); }
     QString copyCaption() { return form->findChild<QGroupBox *>("GroupBox3")->title(); }
     void press(const char *button) { QTest::mouseClick(form->findChild<QPushButton *>(button), Qt::LeftButton); }
 };
@@ -54,14 +59,14 @@ TEST_F(MainCommands, CopyOfAnImpossibleDateChangesNothing)
     put("ClientDay", "31");
     put("ClientMonth", "02");
     modals.expect(2);
-    form->Bit2Click();
+    copy();
     put("ClientDay", "");
-    form->Bit2Click();
+    copy();
     put("ClientDay", "01");
     put("ClientMonth", "01");
     put("ClientYear", "-1"); // a date the toolkit has, before year 1
     modals.expect();
-    form->Bit2Click();
+    copy();
     EXPECT_EQ(modals.messages(), (QStringList{"Invalid argument to date encode.", "'' is not a valid integer value.",
                                               "Invalid argument to date encode."}));
     EXPECT_EQ(copyCaption(), "Копия");
@@ -76,10 +81,10 @@ TEST_F(MainCommands, CopyAfterAFailedCalculationKeepsTheLastFullResult)
     const QImage result = image("Image1").copy();
     put("ClientMinute", "");
     modals.expect();
-    form->BitBtn1Click(); // fails after the tables were cleared
+    calculate(); // fails after the tables were cleared
     EXPECT_EQ(modals.messages(), QStringList{"Установленная дата не существует"});
     put("ClientMinute", "00");
-    form->Bit2Click();
+    copy();
     EXPECT_EQ(image("Image4"), result);
 }
 
@@ -101,14 +106,14 @@ TEST_F(MainCommands, HelpIsReadFromTheWorkingDirectory)
     const ScopedWorkingDirectory inDir(dir.path());
     ASSERT_TRUE(inDir.changed());
     modals.expect(2);
-    form->N2Click();
+    showHelp();
     EXPECT_EQ(modals.messages(), QStringList{"File not found."});
     QFile help(dir.filePath("help.txt"));
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
     help.write("A\r\nB");
     help.close();
     modals.clear();
-    form->N2Click();
+    showHelp();
     EXPECT_EQ(modals.messages(), QStringList{"\r\nA\r\nB"});
 }
 
@@ -141,11 +146,11 @@ TEST_F(MainCommands, MessagesShowPastedMarkupAsPlainText)
     modals.clear();
     modals.expect(2);
     put("ClientYear", "<img src=x>");
-    form->Bit2Click();
+    copy();
     put("ClientYear", "2026");
     put("ClientDay", "31");
     put("ClientMonth", "02");
-    form->BitBtn1Click();
+    calculate();
     ASSERT_EQ(modals.messages(), (QStringList{"'<img src=x>' is not a valid integer value.",
                                               "Установленная дата не существует"}));
     for (const ModalWatcher::Seen &box : modals.seen())

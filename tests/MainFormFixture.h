@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "AboutUnit.h"
 #include "EditField.h"
@@ -42,6 +44,8 @@ public:
     {
         if (!writable)
             throw VelmoraError(QStringLiteral("Failed to set data for 'sd'"));
+        if (!otherError.empty())
+            throw std::runtime_error(otherError);
         for (const auto &[name, text] : written)
             values[name] = text;
         ++writes;
@@ -50,6 +54,7 @@ public:
     QMap<QString, QString> values;
     QStringList badType;
     bool writable = true;
+    std::string otherError; // thrown as a library error, not the program's own
     int writes = 0;
 };
 
@@ -78,6 +83,7 @@ protected:
     {
         if (form) {
             settings.writable = true;
+            settings.otherError.clear();
             form->close();
         }
     }

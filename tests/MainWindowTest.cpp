@@ -141,6 +141,16 @@ TEST_F(MainWindow, FailedWriteAtCloseKeepsTheWindowOpen)
     EXPECT_EQ(modals.messages(), QStringList{"Failed to set data for 'sd'"});
 }
 
+TEST_F(MainWindow, AnyErrorOfTheWriteAtCloseIsReportedNotThrown)
+{
+    start();
+    settings.otherError = "write interrupted";
+    modals.expect();
+    EXPECT_NO_THROW(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(modals.messages(), QStringList{"write interrupted."});
+}
+
 TEST_F(MainWindow, KeysOfTheWindow)
 {
     start();

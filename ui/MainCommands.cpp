@@ -55,39 +55,37 @@ void TMainForm::BitBtn1Click()
 
 void TMainForm::calculate(bool showWaitCursor)
 {
-    RunHandler(this, [this, showWaitCursor] {
-        const auto date = checkedDate();
-        if (!date)
-            return;
-        setPickerDate(*date);
-        DrawTab();
-        WaitCursor wait(showWaitCursor);
-        const auto input = ReadChartInput(fieldTexts());
-        if (!input) {
-            wait.restore();
-            reportDateDoesNotExist();
-            return;
-        }
-        const ChartOutcome outcome = ComputeChart(*input);
+    const auto date = checkedDate();
+    if (!date)
+        return;
+    setPickerDate(*date);
+    DrawTab();
+    WaitCursor wait(showWaitCursor);
+    const auto input = ReadChartInput(fieldTexts());
+    if (!input) {
         wait.restore();
-        if (!outcome.Details) {
-            drawPreviousResult();
-            ShowMessage(this, QString::fromStdString(outcome.Error));
-            return;
-        }
-        const ChartResult &computed = outcome.Details->Result;
-        m_result.HourPillar = computed.HourPillar;
-        m_result.DayPillar = computed.DayPillar;
-        m_result.MonthPillar = computed.MonthPillar;
-        m_result.YearPillar = computed.YearPillar;
-        m_result.YearSquare = computed.YearSquare;
-        m_solarMonth = outcome.Details->Terms.SolarMonth;
-        m_yearGroup = outcome.Details->Terms.YearGroup;
-        m_chartInput = *input;
-        m_hasResult = true;
-        DrawResult();
-        enableSharing();
-    });
+        reportDateDoesNotExist();
+        return;
+    }
+    const ChartOutcome outcome = ComputeChart(*input);
+    wait.restore();
+    if (!outcome.Details) {
+        drawPreviousResult();
+        ShowMessage(this, QString::fromStdString(outcome.Error));
+        return;
+    }
+    const ChartResult &computed = outcome.Details->Result;
+    m_result.HourPillar = computed.HourPillar;
+    m_result.DayPillar = computed.DayPillar;
+    m_result.MonthPillar = computed.MonthPillar;
+    m_result.YearPillar = computed.YearPillar;
+    m_result.YearSquare = computed.YearSquare;
+    m_solarMonth = outcome.Details->Terms.SolarMonth;
+    m_yearGroup = outcome.Details->Terms.YearGroup;
+    m_chartInput = *input;
+    m_hasResult = true;
+    DrawResult();
+    enableSharing();
 }
 
 void TMainForm::reportDateDoesNotExist()
@@ -123,23 +121,21 @@ void TMainForm::drawPreviousResult()
 
 void TMainForm::Bit2Click()
 {
-    RunHandler(this, [this] {
-        const int year = FieldValue(m_fields[Year]->text());
-        const int month = FieldValue(m_fields[Month]->text());
-        const int day = FieldValue(m_fields[Day]->text());
-        const QDate date(year, month, day);
-        if (year < 1 || !date.isValid())
-            throw VelmoraError(QStringLiteral("Invalid argument to date encode"));
-        m_copyPanel->setTitle(QLocale::system().toString(date, QLocale::ShortFormat) + QStringLiteral("  ")
-                              + m_fields[Hour]->text() + u':' + m_fields[Minute]->text());
-        DrawTables(m_images[3], m_images[4], m_images[5], TableColors::PillarBackground,
-                   TableColors::SquareBackground);
-        m_images[3]->draw([&](Canvas &c) { DrawPillarTokens(c, 230, 81, m_result); });
-        if (m_result.YearSquare[0][0] != 0)
-            m_images[4]->draw([&](Canvas &c) { DrawSquareNumbers(c, 81, 81, m_result.YearSquare); });
-        if (m_result.MonthSquare[0][0] != 0)
-            m_images[5]->draw([&](Canvas &c) { DrawSquareNumbers(c, 81, 81, m_result.MonthSquare); });
-    });
+    const int year = FieldValue(m_fields[Year]->text());
+    const int month = FieldValue(m_fields[Month]->text());
+    const int day = FieldValue(m_fields[Day]->text());
+    const QDate date(year, month, day);
+    if (year < 1 || !date.isValid())
+        throw VelmoraError(QStringLiteral("Invalid argument to date encode"));
+    m_copyPanel->setTitle(QLocale::system().toString(date, QLocale::ShortFormat) + QStringLiteral("  ")
+                          + m_fields[Hour]->text() + u':' + m_fields[Minute]->text());
+    DrawTables(m_images[3], m_images[4], m_images[5], TableColors::PillarBackground,
+               TableColors::SquareBackground);
+    m_images[3]->draw([&](Canvas &c) { DrawPillarTokens(c, 230, 81, m_result); });
+    if (m_result.YearSquare[0][0] != 0)
+        m_images[4]->draw([&](Canvas &c) { DrawSquareNumbers(c, 81, 81, m_result.YearSquare); });
+    if (m_result.MonthSquare[0][0] != 0)
+        m_images[5]->draw([&](Canvas &c) { DrawSquareNumbers(c, 81, 81, m_result.MonthSquare); });
 }
 
 void TMainForm::BitBtn2Click()

@@ -1,6 +1,13 @@
-// Every control's events bound to the main window's handlers. Each binding is
-// a handler boundary: an error escaping the handler is shown by the error
-// report and goes no further.
+// Every control's events bound to the main window's handlers.
+//
+// Where handler errors are caught: at the binding, once. Each way an event
+// reaches a handler of the window (a control's signal here, a menu action,
+// Enter and Esc, the first activation, a field's change check in EditField)
+// runs it through RunHandler, which shows an escaping error in the error
+// report and goes no further. Handler bodies never catch; a handler called
+// from another (the first activation runs Calculate) lets its error reach
+// the caller's boundary. FormCloseQuery, which answers the close request,
+// catches its own errors because a failed write must keep the window open.
 
 #include "MainUnit.h"
 
@@ -58,16 +65,21 @@ void TMainForm::connectFields()
         const bool inDateGroup = i <= Year;
         connect(field, &EditField::exited, this, [this, h, field, inDateGroup] {
             if (RunHandler(this, [&] { (this->*h.exit)(); }) && inDateGroup)
-                afterDateFieldExit(field);
+                RunHandler(this, [&] { afterDateFieldExit(field); });
         });
     }
     connectCommands();
 }
 
+std::function<void()> TMainForm::bound(void (TMainForm::*handler)())
+{
+    return [this, handler] { RunHandler(this, [&] { (this->*handler)(); }); };
+}
+
 void TMainForm::connectCommands()
 {
     const auto bind = [this](auto *sender, auto signal, void (TMainForm::*handler)()) {
-        connect(sender, signal, this, [this, handler] { RunHandler(this, [&] { (this->*handler)(); }); });
+        connect(sender, signal, this, bound(handler));
     };
     bind(m_spinDate, &SpinButton::upClicked, &TMainForm::SpinButtonDataUpClick);
     bind(m_spinDate, &SpinButton::downClicked, &TMainForm::SpinButtonDataDownClick);

@@ -44,16 +44,14 @@ void TMainForm::openDatePicker()
 
 void TMainForm::N7Click()
 {
-    RunHandler(this, [this] {
-        const PrintTexts texts{m_fields[Day]->text(), m_fields[Month]->text(), m_fields[Year]->text(),
-                               m_fields[Hour]->text(), m_fields[Minute]->text()};
-        PrintOnDefaultPrinter(this, texts, m_result);
-    });
+    const PrintTexts texts{m_fields[Day]->text(), m_fields[Month]->text(), m_fields[Year]->text(),
+                           m_fields[Hour]->text(), m_fields[Minute]->text()};
+    PrintOnDefaultPrinter(this, texts, m_result);
 }
 
 void TMainForm::N2Click()
 {
-    RunHandler(this, [this] { ShowHelp(this); });
+    ShowHelp(this);
 }
 
 void TMainForm::N3Click()

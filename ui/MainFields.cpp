@@ -84,7 +84,7 @@ void TMainForm::afterDateFieldExit(EditField *field)
     QWidget *next = QApplication::focusWidget();
     if (next == field || (next && m_dateGroup->isAncestorOf(next)))
         return;
-    RunHandler(this, [this] { ClientGroupBox1Exit(); });
+    ClientGroupBox1Exit();
 }
 
 void TMainForm::ClientGroupBox1Exit()

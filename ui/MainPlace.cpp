@@ -19,14 +19,14 @@
 void TMainForm::addPlaceCommand(QMenu *menu)
 {
     QAction *place = menu->addAction(QStringLiteral("Место…"), QKeySequence(Qt::CTRL | Qt::Key_M), this,
-                                     &TMainForm::NPlaceClick);
+                                     bound(&TMainForm::NPlaceClick));
     place->setObjectName(QStringLiteral("NPlace"));
     addAction(place);
 }
 
 void TMainForm::NPlaceClick()
 {
-    RunHandler(this, [this] { openPlaceDialog(); });
+    openPlaceDialog();
 }
 
 void TMainForm::GroupBox1MouseDown(Qt::MouseButton button)

@@ -48,7 +48,7 @@ void TMainForm::buildShareItems(QMenu *menu)
 {
     const auto add = [&](const char *name, const QString &caption, const QKeySequence &keys,
                          void (TMainForm::*handler)()) {
-        QAction *action = menu->addAction(caption, keys, this, [this, handler] { (this->*handler)(); });
+        QAction *action = menu->addAction(caption, keys, this, bound(handler));
         action->setObjectName(QString::fromLatin1(name));
         action->setEnabled(false); // until there is a chart to share
         return action;
@@ -82,17 +82,15 @@ QString TMainForm::saveFolder()
 
 void TMainForm::NSaveClick()
 {
-    RunHandler(this, [this] {
-        if (!m_hasResult)
-            return;
-        QString filter;
-        const QString proposal = QDir(saveFolder()).filePath(DefaultChartFileName(m_chartInput));
-        const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Сохранить"), proposal,
-            QStringLiteral("PDF (*.pdf);;") + QString::fromLatin1(PngFilter), &filter);
-        if (!path.isEmpty())
-            saveChartTo(WithTypeSuffix(path, filter));
-    });
+    if (!m_hasResult)
+        return;
+    QString filter;
+    const QString proposal = QDir(saveFolder()).filePath(DefaultChartFileName(m_chartInput));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Сохранить"), proposal,
+        QStringLiteral("PDF (*.pdf);;") + QString::fromLatin1(PngFilter), &filter);
+    if (!path.isEmpty())
+        saveChartTo(WithTypeSuffix(path, filter));
 }
 
 bool TMainForm::saveChartTo(const QString &path)

@@ -46,22 +46,20 @@ void TMainForm::normalisePlaceFields()
 
 void TMainForm::FormActivate()
 {
-    RunHandler(this, [this] {
-        currentMomentFill(true);
-        m_fields[Day]->focusByProgram();
-        loadPlaceSettings();
-        normalisePlaceFields();
-        DrawTab();
-        DrawCopyTab();
-        m_client->setFixedSize(m_copyPanel->width(), m_copyPanel->y() + m_copyPanel->height());
-        setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
-        m_firstClickDone.fill(false);
-        // Calculate, as the button does, but without the wait cursor: the
-        // window has not painted its first frame yet, so the cursor would
-        // show for a millisecond over nothing, and loading it (the theme's
-        // animated hourglass) took two of the start-up's milliseconds.
-        calculate(false);
-    });
+    currentMomentFill(true);
+    m_fields[Day]->focusByProgram();
+    loadPlaceSettings();
+    normalisePlaceFields();
+    DrawTab();
+    DrawCopyTab();
+    m_client->setFixedSize(m_copyPanel->width(), m_copyPanel->y() + m_copyPanel->height());
+    setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
+    m_firstClickDone.fill(false);
+    // Calculate, as the button does, but without the wait cursor: the
+    // window has not painted its first frame yet, so the cursor would
+    // show for a millisecond over nothing, and loading it (the theme's
+    // animated hourglass) took two of the start-up's milliseconds.
+    calculate(false);
 }
 
 void TMainForm::ClientGroupBox1DblClick()
@@ -89,17 +87,21 @@ bool TMainForm::FormCloseQuery()
     const auto values = placeValuesToStore();
     if (m_refusedValues == values)
         return true;
+    QString failure;
     try {
         if (!values.empty())
             m_settings.write(values);
+        return true;
     } catch (const VelmoraError &error) {
-        if (m_sessionEnding)
-            return true;
-        ShowErrorReport(this, error.message());
-        m_refusedValues = values;
-        return false;
+        failure = error.message();
+    } catch (const std::exception &error) {
+        failure = QString::fromUtf8(error.what()); // never into the event loop
     }
-    return true;
+    if (m_sessionEnding)
+        return true;
+    ShowErrorReport(this, failure);
+    m_refusedValues = values;
+    return false;
 }
 
 void TMainForm::closeAtSessionEnd()

@@ -88,20 +88,20 @@ void TMainForm::buildMenu()
 {
     QMenu *print = menuBar()->addMenu(QStringLiteral("&Печать"));
     print->setObjectName(QStringLiteral("N6"));
-    QAction *n7 = print->addAction(QStringLiteral("Печать"), QKeySequence(Qt::Key_F8), this, &TMainForm::N7Click);
+    QAction *n7 = print->addAction(QStringLiteral("Печать"), QKeySequence(Qt::Key_F8), this, bound(&TMainForm::N7Click));
     n7->setObjectName(QStringLiteral("N7"));
     buildShareItems(print);
     addPlaceCommand(print);
     print->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction *n9 = print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
-                                   &TMainForm::N9Click);
+                                   bound(&TMainForm::N9Click));
     n9->setObjectName(QStringLiteral("N9"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("С&правка"));
     help->setObjectName(QStringLiteral("N1"));
-    help->addAction(QStringLiteral("Помощь"), this, &TMainForm::N2Click)->setObjectName(QStringLiteral("N2"));
+    help->addAction(QStringLiteral("Помощь"), this, bound(&TMainForm::N2Click))->setObjectName(QStringLiteral("N2"));
     help->addSeparator()->setObjectName(QStringLiteral("N4"));
-    help->addAction(QStringLiteral("О программе"), this, &TMainForm::N3Click)->setObjectName(QStringLiteral("N3"));
+    help->addAction(QStringLiteral("О программе"), this, bound(&TMainForm::N3Click))->setObjectName(QStringLiteral("N3"));
     // The shortcuts work while the menu bar is hidden from the focus chain too.
     addActions({n7, n9});
 }
@@ -204,7 +204,7 @@ void TMainForm::showEvent(QShowEvent *event)
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     // The first activation fills and calculates once the window is up.
-    QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, bound(&TMainForm::FormActivate), Qt::QueuedConnection);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -227,11 +227,11 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && inputFieldHasFocus()) {
-        BitBtn1Click();
+        bound(&TMainForm::BitBtn1Click)();
         return;
     }
     if (key == Qt::Key_Escape) {
-        BitBtn2Click();
+        bound(&TMainForm::BitBtn2Click)();
         return;
     }
     QMainWindow::keyPressEvent(event);

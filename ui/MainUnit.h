@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -146,6 +147,7 @@ private:
     void enableSharing();
     SharedChart sharedChart() const;
     QString saveFolder();
+    std::function<void()> bound(void (TMainForm::*handler)()); // the handler inside RunHandler
     void connectFields();
     void connectCommands();
     void setTabOrder();
