@@ -7,6 +7,8 @@
 
 #include "ClientGroupBox.h"
 #include "EditField.h"
+#include "FieldText.h"
+#include "Messages.h"
 #include "MessageBoxes.h"
 #include "SpinButton.h"
 
@@ -21,6 +23,32 @@ void AdvanceWhenFull(EditField *field, InputFields::Field which, EditField *next
 }
 
 } // namespace
+
+// Reading the fields for a command.
+
+void TMainForm::reportDateDoesNotExist()
+{
+    ShowMessage(this, QString::fromUtf8(Messages::DateDoesNotExist));
+    m_fields[Day]->focusByProgram();
+}
+
+// The date of the three date fields, or nothing after the message.
+std::optional<CalendarDate> TMainForm::checkedDate()
+{
+    const auto date = ReadDateFields(m_fields[Day]->text().toStdString(), m_fields[Month]->text().toStdString(),
+                                     m_fields[Year]->text().toStdString());
+    if (!date)
+        reportDateDoesNotExist();
+    return date;
+}
+
+FieldTexts TMainForm::fieldTexts() const
+{
+    const auto text = [this](Field field) { return m_fields[field]->text().toStdString(); };
+    return {text(Day),        text(Month),   text(Year),    text(Hour),
+            text(Minute),     text(Correction), text(Degrees), text(Minutes),
+            m_hemisphere->text().toStdString()};
+}
 
 // Date fields.
 

@@ -38,41 +38,48 @@ public:
     explicit TMainForm(SettingsStore &settings, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // The dialogs are created after the window and handed to it.
-    void setDialogs(TPickDate *picker, TAboutBox *about);
-
     const ChartResult &result() const { return m_result; }
 
-    // Commands.
-    void BitBtn1Click();
-    void Bit2Click();
-    void BitBtn2Click();
-    void N7Click();
-    void N9Click();
-    void N2Click();
-    void N3Click();
-    void NPlaceClick();
-    void NSaveClick();
-    void NCopyTextClick();
-    void NCopyPictureClick();
+    // MainCommands.cpp: the command buttons and "Выход".
+    void BitBtn1Click(); // "Расчет", Enter in an input field: calculate
+    void Bit2Click();    // "Копировать": copy the chart into the copy panel
+    void BitBtn2Click(); // "Закрыть", Esc: close the window
+    void N9Click();      // menu "Выход", Ctrl+X: close the window
 
+    // MainShare.cpp: saving and copying the chart.
+    void NSaveClick();        // menu "Сохранить…", Ctrl+S
+    void NCopyTextClick();    // menu "Копировать как текст", Ctrl+Shift+C
+    void NCopyPictureClick(); // menu "Копировать как рисунок"
     // Saves the chart on display to the file, its type by the extension;
     // shows the reason and returns false when it cannot.
     bool saveChartTo(const QString &path);
 
-    // Drawing.
-    void DrawTab();
-    void DrawCopyTab();
-    void DrawResult();
+    // MainDialogs.cpp: the dialogs and the other menu items.
+    // The dialogs are created after the window and handed to it.
+    void setDialogs(TPickDate *picker, TAboutBox *about);
+    void N7Click(); // menu "Печать", F8: print the chart
+    void N2Click(); // menu "Помощь": the help text
+    void N3Click(); // menu "О программе": the about box
 
-    // Start-up and close.
-    void FormActivate();
-    bool FormCloseQuery();
+    // MainPlace.cpp: the place dialog.
+    void NPlaceClick();                                    // menu "Место…", Ctrl+M
+    void GroupBox1MouseDown(Qt::MouseButton button);       // right button on the correction group
+    void ClientGroupBox4MouseDown(Qt::MouseButton button); // right button on the longitude group
+
+    // MainDrawing.cpp: the result areas.
+    void DrawTab();     // empty tables of the chart on screen
+    void DrawCopyTab(); // empty tables of the copy panel
+    void DrawResult();  // the last chart into the tables on screen
+
+    // MainStartup.cpp: start-up and close.
+    void FormActivate();   // the first activation: fill, load the settings, calculate
+    bool FormCloseQuery(); // the close request: store the settings
     // Closes for a log-out, shutdown or stop request: the settings are
     // written if they can be, without a message, and the window closes.
     void closeAtSessionEnd();
+    void ClientGroupBox1DblClick(); // double click on the date group: the present moment
 
-    // Date fields.
+    // MainFields.cpp: the date fields ClientDay, ClientMonth, ClientYear.
     KeyDecision ClientDayKeyPress(QChar key);
     KeyDecision ClientMonthKeyPress(QChar key);
     KeyDecision ClientYearKeyPress(QChar key);
@@ -87,14 +94,13 @@ public:
     void ClientDayExit();
     void ClientMonthExit();
     void ClientYearExit();
-    void SpinButtonDataUpClick();
+    void SpinButtonDataUpClick();   // the date group's arrows
     void SpinButtonDataDownClick();
-    void ClientGroupBox1Click();
-    void ClientGroupBox1DblClick();
-    void ClientGroupBox1MouseDown(Qt::MouseButton button);
-    void ClientGroupBox1Exit();
+    void ClientGroupBox1Click();    // the date group "Дата"
+    void ClientGroupBox1MouseDown(Qt::MouseButton button); // right button: the date picker
+    void ClientGroupBox1Exit();     // the focus left the date group: the date check
 
-    // Time fields.
+    // MainFields.cpp: the time fields ClientHour, ClientMinute.
     KeyDecision ClientHourKeyPress(QChar key);
     KeyDecision ClientMinuteKeyPress(QChar key);
     void ClientHourChange();
@@ -105,11 +111,13 @@ public:
     void ClientMinuteClick();
     void ClientHourExit();
     void ClientMinuteExit();
-    void SpinButtonTimeUpClick();
+    void SpinButtonTimeUpClick(); // the time group's arrows
     void SpinButtonTimeDownClick();
-    void ClientGroupBox2Click();
+    void ClientGroupBox2Click();  // the time group "Время"
 
-    // Correction and longitude fields.
+    // MainFields.cpp: ClientTime is the correction in hours ("Поправка"),
+    // ClientDolgotaG and ClientDolgotaM the longitude degrees and minutes
+    // ("Долгота").
     KeyDecision ClientTimeKeyPress(QChar key);
     KeyDecision ClientDolgotaGKeyPress(QChar key);
     KeyDecision ClientDolgotaMKeyPress(QChar key);
@@ -119,15 +127,14 @@ public:
     void ClientTimeExit();
     void ClientDolgotaGExit();
     void ClientDolgotaMExit();
-    void SpinButtonTUpClick();
+    void SpinButtonTUpClick(); // SpinButtonT: the correction's arrows
     void SpinButtonTDownClick();
-    void SpinButtonDUpClick();
+    void SpinButtonDUpClick(); // SpinButtonD: the longitude's arrows
     void SpinButtonDDownClick();
-    void ClientButtonDolgotaClick();
-    void GroupBox1MouseDown(Qt::MouseButton button);
-    void ClientGroupBox4MouseDown(Qt::MouseButton button);
+    void ClientButtonDolgotaClick(); // the hemisphere button "E"/"W"
 
 protected:
+    // MainUnit.cpp
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -137,38 +144,53 @@ private:
     using enum InputFields::Field;
     enum ClickField { ClickDay, ClickMonth, ClickYear, ClickHour, ClickMinute, ClickCount };
 
+    // MainUnit.cpp: the controls and the keys of the window.
     void buildDateGroup();
     void buildTimeGroup();
     void buildPlaceGroups();
     void buildResultArea();
     void buildCopyPanel();
     void buildMenu();
+    void setTabOrder();
+    bool inputFieldHasFocus() const;
+
+    // MainConnections.cpp
+    std::function<void()> bound(void (TMainForm::*handler)()); // the handler inside RunHandler
+    void connectFields();
+    void connectCommands();
+
+    // MainCommands.cpp
+    void calculate(bool showWaitCursor); // the Calculate command, with or without the wait cursor
+
+    // MainDialogs.cpp
+    void setPickerDate(const CalendarDate &date);
+    void openDatePicker();
+
+    // MainShare.cpp
     void buildShareItems(QMenu *menu);
     void enableSharing();
     SharedChart sharedChart() const;
     QString saveFolder();
-    std::function<void()> bound(void (TMainForm::*handler)()); // the handler inside RunHandler
-    void connectFields();
-    void connectCommands();
-    void setTabOrder();
 
+    // MainPlace.cpp
+    void addPlaceCommand(QMenu *menu);
+    void openPlaceDialog();
+    void applyPlace(const City &city);
+
+    // MainDrawing.cpp
+    void drawPreviousResult();
+    void drawCopyOfResult();
+
+    // MainStartup.cpp
     void currentMomentFill(bool recordStartup);
     void loadPlaceSettings();
     void normalisePlaceFields();
     std::vector<std::pair<QString, QString>> placeValuesToStore() const;
-    void setPickerDate(const CalendarDate &date);
-    void openDatePicker();
-    void addPlaceCommand(QMenu *menu);
-    void openPlaceDialog();
-    void applyPlace(const City &city);
-    void drawPreviousResult();
+
+    // MainFields.cpp
     FieldTexts fieldTexts() const;
     std::optional<CalendarDate> checkedDate();
-    // The Calculate command, with or without the wait cursor.
-    void calculate(bool showWaitCursor);
     void reportDateDoesNotExist();
-    bool inputFieldHasFocus() const;
-
     void firstClick(EditField *field, ClickField flag);
     void dateExit(Field which, const QString &completable);
     void keyUpMoveOn(EditField *field, int threshold, QWidget *next);
