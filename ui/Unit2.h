@@ -33,11 +33,11 @@ public:
     // Handlers.
     void FormActivate();
     void Calendar1Change();
-    void SpinButton1DownClick();
-    void SpinButton1UpClick();
-    void SpinButton2DownClick();
-    void SpinButton2UpClick();
-    void BitBtn1Click();
+    void SpinButton1DownClick(); // a month back
+    void SpinButton1UpClick();   // a month forward
+    void SpinButton2DownClick(); // a year back
+    void SpinButton2UpClick();   // a year forward
+    void BitBtn1Click();         // "Применить": the date into the main window
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -48,14 +48,14 @@ private:
     void stepMonth(int delta);
     void stepYear(int delta);
 
-    QLabel *Panel1 = nullptr;
-    SpinButton *SpinButton1 = nullptr;
-    QLabel *Panel2 = nullptr;
-    SpinButton *SpinButton2 = nullptr;
-    TCalendar *Calendar1 = nullptr;
-    QFrame *Panel3 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
+    QLabel *Panel1 = nullptr;           // the month name
+    SpinButton *SpinButton1 = nullptr;  // month back and forward
+    QLabel *Panel2 = nullptr;           // the year
+    SpinButton *SpinButton2 = nullptr;  // year back and forward
+    TCalendar *Calendar1 = nullptr;     // the month grid
+    QFrame *Panel3 = nullptr;           // the bottom strip with the two buttons
+    QPushButton *BitBtn1 = nullptr;     // "Применить", Enter
+    QPushButton *BitBtn2 = nullptr;     // "Закрыть", Esc
     FieldReader m_readFields;
     FieldWriter m_writeFields;
 };
