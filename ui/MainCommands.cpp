@@ -10,7 +10,6 @@
 #include "Chart.h"
 #include "EditField.h"
 #include "FieldText.h"
-#include "ImageArea.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "ResultDrawing.h"

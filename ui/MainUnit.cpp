@@ -12,7 +12,7 @@
 #include "EditField.h"
 #include "Fonts.h"
 #include "Glyphs.h"
-#include "ImageArea.h"
+#include "ResultDrawing.h"
 #include "SpinButton.h"
 
 namespace {
@@ -150,12 +150,7 @@ void TMainForm::buildPlaceGroups()
 
 void TMainForm::buildResultArea()
 {
-    const QRect places[3] = {{10, 54, 230, 81}, {24, 160, 81, 81}, {160, 160, 81, 81}};
-    for (int i = 0; i < 3; ++i) {
-        m_images[i] = new ImageArea(places[i].width(), places[i].height(), m_client);
-        m_images[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        m_images[i]->move(places[i].topLeft());
-    }
+    m_screenResult.create(m_client, 1, {10, 54}, {24, 160}, {160, 160});
     MakeLabel(m_client, "Label5", QStringLiteral("Ствол"), {244, 85, 40, 16}, 13);
     MakeLabel(m_client, "Label6", QStringLiteral("Ветвь"), {244, 114, 39, 16}, 13);
     MakeLabel(m_client, "Label16", QStringLiteral("Квадрат феншуй  Года"), {8, 144, 114, 13});
@@ -172,18 +167,13 @@ void TMainForm::buildResultArea()
 
 void TMainForm::buildCopyPanel()
 {
-    m_copyPanel = new CopyPanel(QStringLiteral("Копия"), ColorFromValue(14868431), m_client);
+    m_copyPanel = new CopyPanel(QStringLiteral("Копия"), ColorFromValue(TableColors::CopyPanel), m_client);
     m_copyPanel->setObjectName(QStringLiteral("GroupBox3"));
     m_copyPanel->setGeometry(0, 248, 473, 121);
     m_copyPanel->setFont(PixelFont(11, true));
     MakeLabel(m_copyPanel, "Label18", QStringLiteral("Квадрат Года"), {256, 16, 69, 13}, 11);
     MakeLabel(m_copyPanel, "Label19", QStringLiteral("Квадрат Месяца"), {360, 16, 84, 13}, 11);
-    const QRect places[3] = {{10, 32, 230, 81}, {256, 32, 81, 81}, {360, 32, 81, 81}};
-    for (int i = 0; i < 3; ++i) {
-        m_images[3 + i] = new ImageArea(places[i].width(), places[i].height(), m_copyPanel);
-        m_images[3 + i]->setObjectName(QStringLiteral("Image%1").arg(4 + i));
-        m_images[3 + i]->move(places[i].topLeft());
-    }
+    m_copyResult.create(m_copyPanel, 4, {10, 32}, {256, 32}, {360, 32});
 }
 
 void TMainForm::setTabOrder()

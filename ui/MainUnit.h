@@ -11,13 +11,13 @@
 #include "ChartTypes.h"
 #include "FieldRules.h"
 #include "InputFields.h"
+#include "ResultPanel.h"
 #include "SharedChart.h"
 
 struct City;
 struct FieldTexts;
 class ClientGroupBox;
 class EditField;
-class ImageArea;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -237,7 +237,8 @@ private:
     QPushButton *m_copy = nullptr;
     QPushButton *m_close = nullptr;
     QGroupBox *m_copyPanel = nullptr;
-    std::array<ImageArea *, 6> m_images{};
+    ResultPanel m_screenResult; // Image1..Image3
+    ResultPanel m_copyResult;   // Image4..Image6, in the copy panel
     QWidget *m_client = nullptr;
     std::array<QAction *, 3> m_shareActions{};
 };
