@@ -12,7 +12,6 @@
 #include "FieldText.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
-#include "ResultDrawing.h"
 #include "Squares.h"
 #include "WaitCursor.h"
 
