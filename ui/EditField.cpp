@@ -26,6 +26,13 @@ EditField::EditField(const QString &name, int typingMaxLength, QWidget *parent)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusMoved(now); });
 }
 
+// The widget's own destructor, which runs after this one, gives the focus
+// away and so reports a focus change; this part of the field is gone by then.
+EditField::~EditField()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 void EditField::setTextByHandler(const QString &newText)
 {
     if (newText == text())

@@ -17,6 +17,7 @@ class EditField : public QLineEdit
 
 public:
     EditField(const QString &name, int typingMaxLength, QWidget *parent = nullptr);
+    ~EditField() override;
 
     void setKeyFilter(std::function<KeyDecision(QChar)> filter) { m_filter = std::move(filter); }
 
