@@ -155,12 +155,15 @@ TEST(ChartFile, PdfHoldsTheToolsChartOnOneA4Page)
                                   .split(u'\n');
     QStringList squareRows;
     for (const QString &line : lines) {
-        if (line.contains(QStringLiteral("небесный ствол")))
+        if (line.contains(QStringLiteral("небесный ствол"))) {
             EXPECT_EQ(Words(line), stems + QStringLiteral("небесный ствол").split(u' '));
-        if (line.contains(QStringLiteral("земная ветвь")))
+        }
+        if (line.contains(QStringLiteral("земная ветвь"))) {
             EXPECT_EQ(Words(line), branches + QStringLiteral("земная ветвь").split(u' '));
-        if (line.contains(QStringLiteral("Час")))
+        }
+        if (line.contains(QStringLiteral("Час"))) {
             EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral("06\\.12\\.2026 {4,}14:05"))));
+        }
         if (line.contains(QRegularExpression(QStringLiteral("^\\s*\\d[\\s\\d]*$"))))
             squareRows << Words(line).join(u' ');
     }

@@ -88,6 +88,7 @@ TEST_F(ShareCommandsTest, SaveDialogProposesTheNameAndRemembersTheFolder)
     settings.values[QStringLiteral("savedir")] = last.path();
     calculateSample();
     QString proposed;
+    modals.expect();
     modals.onDialog([&](QWidget *widget) {
         auto *dialog = qobject_cast<QFileDialog *>(widget);
         ASSERT_NE(dialog, nullptr);
@@ -114,6 +115,7 @@ TEST_F(ShareCommandsTest, SavingChangesNothingInTheWindow)
     const QStringList before = windowState();
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("no/chart.pdf"));
+    modals.expect();
     EXPECT_FALSE(form->saveChartTo(missing));
     ASSERT_EQ(modals.messages().size(), 1);
     EXPECT_TRUE(modals.messages()[0].contains(missing));
@@ -132,6 +134,7 @@ TEST_F(ShareCommandsTest, SavingChangesNothingInTheWindow)
 TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
 {
     settings.badType = {QStringLiteral("sd")};
+    modals.expect(); // start-up stops at the unreadable value, before any chart
     start();
     modals.clear();
     QStringList names, keys;
