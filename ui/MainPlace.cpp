@@ -55,12 +55,12 @@ void TMainForm::applyPlace(const City &city)
     const PlaceFill fill = FillFor(city, m_fields[Day]->text(), m_fields[Month]->text(), m_fields[Year]->text(),
                                    m_fields[Hour]->text(), m_fields[Minute]->text());
     if (fill.Longitude) {
-        m_fields[Degrees]->setTextByHandler(ZeroFilled(fill.Longitude->Degrees, 3));
-        m_fields[Minutes]->setTextByHandler(ZeroFilled(fill.Longitude->Minutes, 2));
+        m_fields[Degrees]->setTextByHandler(ZeroFilled(fill.Longitude->Degrees, SpecOf(Degrees).Width));
+        m_fields[Minutes]->setTextByHandler(ZeroFilled(fill.Longitude->Minutes, SpecOf(Minutes).Width));
         m_hemisphere->setText(fill.Longitude->Hemisphere);
     }
     if (fill.Correction)
-        m_fields[Correction]->setTextByHandler(ZeroFilled(QString::number(*fill.Correction), 2));
+        m_fields[Correction]->setTextByHandler(ZeroFilled(QString::number(*fill.Correction), SpecOf(Correction).Width));
     if (!fill.Message.isEmpty())
         ShowMessage(this, fill.Message);
 }
