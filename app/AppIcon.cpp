@@ -10,7 +10,8 @@ namespace {
 
 // Waits for the first paint of its window, then sets the icon from the
 // event loop, after the frame has gone to the screen, and goes away.
-class IconAfterFirstFrame : public QObject {
+class IconAfterFirstFrame : public QObject
+{
 public:
     using QObject::QObject;
 
@@ -41,7 +42,4 @@ QIcon AppIcon()
     return icon;
 }
 
-void SetAppIconAfterFirstFrame(QWidget *window)
-{
-    window->installEventFilter(new IconAfterFirstFrame(window));
-}
+void SetAppIconAfterFirstFrame(QWidget *window) { window->installEventFilter(new IconAfterFirstFrame(window)); }

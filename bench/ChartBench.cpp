@@ -34,14 +34,12 @@ constexpr int BatchCharts = 20000;
 constexpr int LiteralCharts = 500;
 
 // Per chart: CPU time (seconds, shown with a unit prefix) and swe_calc calls.
-void CountPerChart(benchmark::State &state, std::int64_t chartsPerIteration,
-                   std::uint64_t callsBefore)
+void CountPerChart(benchmark::State &state, std::int64_t chartsPerIteration, std::uint64_t callsBefore)
 {
     const double charts = static_cast<double>(state.iterations() * chartsPerIteration);
     state.counters["time/chart"] =
         benchmark::Counter(charts, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.counters["swe_calc/chart"] =
-        static_cast<double>(SunCalcCount() - callsBefore) / charts;
+    state.counters["swe_calc/chart"] = static_cast<double>(SunCalcCount() - callsBefore) / charts;
 }
 
 std::vector<ChartInput> MixedInputs(int count)
@@ -73,8 +71,8 @@ void SingleSolarTerm(benchmark::State &state, TermSearch search)
     const std::uint64_t callsBefore = SunCalcCount();
     for (auto _ : state)
         benchmark::DoNotOptimize(FindSolarTerm(2024, 2, 315, 5, search));
-    state.counters["swe_calc/term"] = benchmark::Counter(
-        static_cast<double>(SunCalcCount() - callsBefore) / static_cast<double>(state.iterations()));
+    state.counters["swe_calc/term"] =
+        benchmark::Counter(static_cast<double>(SunCalcCount() - callsBefore) / static_cast<double>(state.iterations()));
 }
 BENCHMARK_CAPTURE(SingleSolarTerm, Fast, TermSearch::Fast)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SingleSolarTerm, Literal, TermSearch::Literal)->Unit(benchmark::kMicrosecond);
@@ -113,7 +111,8 @@ void RandomLiteral(benchmark::State &state)
 BENCHMARK(RandomLiteral)->Unit(benchmark::kSecond)->Iterations(1);
 
 // Console output as usual, keeping the per-chart figures for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public benchmark::ConsoleReporter
+{
 public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -149,8 +148,7 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatio("FullChart/Literal", "FullChart/Fast", "chart, fast vs step-by-step search");
-    reporter.PrintRatio("RandomLiteral/iterations:1", "RandomBatch/iterations:1",
-                        "mixed batch vs step-by-step search");
+    reporter.PrintRatio("RandomLiteral/iterations:1", "RandomBatch/iterations:1", "mixed batch vs step-by-step search");
     benchmark::Shutdown();
     return 0;
 }

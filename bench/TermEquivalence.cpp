@@ -26,8 +26,7 @@ struct Tally {
 void Compare(const TermStart &start, std::int32_t correction, Tally &tally)
 {
     const std::uint64_t before = SunCalcCount();
-    const auto literal =
-        FindSolarTerm(start.Year, start.Month, start.Target, correction, TermSearch::Literal);
+    const auto literal = FindSolarTerm(start.Year, start.Month, start.Target, correction, TermSearch::Literal);
     const std::uint64_t between = SunCalcCount();
     const auto fast = FindSolarTerm(start.Year, start.Month, start.Target, correction);
     tally.LiteralCalls += between - before;
@@ -37,17 +36,15 @@ void Compare(const TermStart &start, std::int32_t correction, Tally &tally)
         return;
     ++tally.Mismatches;
     std::cout.precision(17);
-    std::cout << "mismatch: start " << start.Year << "-" << start.Month << " target "
-              << start.Target << " correction " << correction << ": literal "
-              << literal.value_or(-1) << " fast " << fast.value_or(-1) << "\n";
+    std::cout << "mismatch: start " << start.Year << "-" << start.Month << " target " << start.Target << " correction "
+              << correction << ": literal " << literal.value_or(-1) << " fast " << fast.value_or(-1) << "\n";
 }
 
 void Report(const char *what, const Tally &tally, std::chrono::steady_clock::duration time)
 {
     const double cases = static_cast<double>(tally.Cases);
-    std::cout << what << ": " << tally.Cases << " searches, " << tally.Mismatches
-              << " mismatches, swe_calc per search " << tally.LiteralCalls / cases
-              << " step by step, " << tally.FastCalls / cases << " fast, "
+    std::cout << what << ": " << tally.Cases << " searches, " << tally.Mismatches << " mismatches, swe_calc per search "
+              << tally.LiteralCalls / cases << " step by step, " << tally.FastCalls / cases << " fast, "
               << std::chrono::duration<double>(time).count() << " s\n";
 }
 

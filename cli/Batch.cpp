@@ -19,8 +19,7 @@ bool Skipped(const std::string &line)
 
 // The output line of one case, line being printable text; chart tells
 // whether it is a chart or an error line.
-std::string ResultLine(const std::string &line, bool json, const SolarTermOptions &options,
-                       bool &chart)
+std::string ResultLine(const std::string &line, bool json, const SolarTermOptions &options, bool &chart)
 {
     const ChartRequest request = ParseBatchLine(line);
     std::string error = request.Error;
@@ -39,8 +38,7 @@ std::string ResultLine(const std::string &line, bool json, const SolarTermOption
 
 std::string TooLongLine(std::string_view start, bool json)
 {
-    const std::string error =
-        "line is longer than " + std::to_string(BatchReader::MaxLineBytes) + " bytes";
+    const std::string error = "line is longer than " + std::to_string(BatchReader::MaxLineBytes) + " bytes";
     return json ? FormatJsonError(start, error) : FormatCsvError(start, error);
 }
 

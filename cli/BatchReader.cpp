@@ -8,9 +8,9 @@ namespace {
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 } // namespace
 
-BatchReader::BatchReader(std::istream &in) : in_(in)
-{
-}
+BatchReader::BatchReader(std::istream &in)
+    : in_(in)
+{ }
 
 bool BatchReader::Next(std::string &line)
 {

@@ -7,7 +7,8 @@
 // The lines of a batch input. Each is kept up to a limit, so a line of
 // megabytes costs no more memory than one at the limit; a UTF-8 byte-order
 // mark at the very start is skipped. A read error ends the input and is kept.
-class BatchReader {
+class BatchReader
+{
 public:
     static constexpr std::size_t MaxLineBytes = 1000;
 

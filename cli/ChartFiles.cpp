@@ -20,8 +20,8 @@ bool WriteOne(const std::string &name, const SharedChart &chart, std::ostream &e
 
 } // namespace
 
-bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const std::string &pdf,
-                     const std::string &png, std::ostream &err)
+bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const std::string &pdf, const std::string &png,
+                     std::ostream &err)
 {
     if (pdf.empty() && png.empty())
         return true;

@@ -10,5 +10,5 @@
 // name asks for no file. Draws without a display (Qt's offscreen platform
 // unless QT_QPA_PLATFORM names another). False after writing the reason of
 // a failed file to err.
-bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const std::string &pdf,
-                     const std::string &png, std::ostream &err);
+bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const std::string &pdf, const std::string &png,
+                     std::ostream &err);

@@ -34,8 +34,7 @@ std::string TrimRight(std::string line)
 
 std::string SquareRow(const Square &square, int row)
 {
-    return std::to_string(square[row][0]) + " " + std::to_string(square[row][1]) + " "
-        + std::to_string(square[row][2]);
+    return std::to_string(square[row][0]) + " " + std::to_string(square[row][1]) + " " + std::to_string(square[row][2]);
 }
 
 std::string SquareDigits(const Square &square)
@@ -51,8 +50,8 @@ std::string JsonSquare(const Square &square)
 {
     std::string out = "[";
     for (int r = 0; r < 3; ++r)
-        out += (r ? ",[" : "[") + std::to_string(square[r][0]) + "," + std::to_string(square[r][1])
-            + "," + std::to_string(square[r][2]) + "]";
+        out += (r ? ",[" : "[") + std::to_string(square[r][0]) + "," + std::to_string(square[r][1]) + ","
+            + std::to_string(square[r][2]) + "]";
     return out + "]";
 }
 
@@ -81,8 +80,8 @@ std::string FormatTable(const ChartResult &result)
         stems += PadRight(pillars[k]->Stem, 7);
         branches += PadRight(pillars[k]->Branch, 7);
     }
-    std::string out = TrimRight(headings) + "\n" + TrimRight(stems) + "\n" + TrimRight(branches)
-        + "\n\n" + PadRight("Квадрат Года", 16) + "Квадрат Месяца\n";
+    std::string out = TrimRight(headings) + "\n" + TrimRight(stems) + "\n" + TrimRight(branches) + "\n\n"
+        + PadRight("Квадрат Года", 16) + "Квадрат Месяца\n";
     for (int r = 0; r < 3; ++r)
         out += PadRight(SquareRow(result.YearSquare, r), 16) + SquareRow(result.MonthSquare, r) + "\n";
     return out;
@@ -110,11 +109,9 @@ std::string FormatJson(std::string_view input, const ChartDetails &details)
     return "{\"input\":" + JsonString(input) + ",\"pillars\":{\"hour\":" + JsonPillar(r.HourPillar)
         + ",\"day\":" + JsonPillar(r.DayPillar) + ",\"month\":" + JsonPillar(r.MonthPillar)
         + ",\"year\":" + JsonPillar(r.YearPillar) + "},\"yearSquare\":" + JsonSquare(r.YearSquare)
-        + ",\"monthSquare\":" + JsonSquare(r.MonthSquare)
-        + ",\"solarYear\":" + std::to_string(details.Terms.SolarYear)
-        + ",\"solarMonth\":" + std::to_string(details.Terms.SolarMonth)
-        + ",\"squareYear\":" + std::to_string(details.Terms.SquareYear)
-        + ",\"chartJD\":" + ShortestDouble(details.Moment.ChartJD) + "}";
+        + ",\"monthSquare\":" + JsonSquare(r.MonthSquare) + ",\"solarYear\":" + std::to_string(details.Terms.SolarYear)
+        + ",\"solarMonth\":" + std::to_string(details.Terms.SolarMonth) + ",\"squareYear\":"
+        + std::to_string(details.Terms.SquareYear) + ",\"chartJD\":" + ShortestDouble(details.Moment.ChartJD) + "}";
 }
 
 std::string FormatJsonError(std::string_view input, std::string_view error)

@@ -34,28 +34,22 @@ std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits)
     return ParseDecimal(text);
 }
 
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-ChartRequest Failure(std::string message)
-{
-    return {std::nullopt, std::move(message)};
-}
+ChartRequest Failure(std::string message) { return {std::nullopt, std::move(message)}; }
 
 // Sets the checked number or returns the error naming the field.
 // The range is the one the window's field keeps.
-std::optional<std::string> CheckRange(std::string_view field, std::string_view text,
-                                      std::optional<int> value, InputFields::Field kept, int &out)
+std::optional<std::string> CheckRange(std::string_view field, std::string_view text, std::optional<int> value,
+                                      InputFields::Field kept, int &out)
 {
     const int low = SpecOf(kept).Low;
     const int high = SpecOf(kept).High;
     if (!value)
         return std::string(field) + " " + Quoted(text) + " is not a number";
     if (*value < low || *value > high)
-        return std::string(field) + " " + Quoted(text) + " is outside " + std::to_string(low)
-            + ".." + std::to_string(high);
+        return std::string(field) + " " + Quoted(text) + " is outside " + std::to_string(low) + ".."
+            + std::to_string(high);
     out = *value;
     return std::nullopt;
 }
@@ -96,8 +90,7 @@ std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &in
     return CheckRange("correction", text, ParseDecimal(text), InputFields::Correction, input.Correction);
 }
 
-std::optional<std::string> ParseLongitude(std::string_view text, std::string_view hemisphere,
-                                          ChartInput &input)
+std::optional<std::string> ParseLongitude(std::string_view text, std::string_view hemisphere, ChartInput &input)
 {
     const auto parts = Split(text, ':');
     if (parts.size() != 2)
@@ -111,8 +104,7 @@ std::optional<std::string> ParseLongitude(std::string_view text, std::string_vie
     if (hemisphere != "E" && hemisphere != "W") {
         // A Cyrillic Е or В looks like the Latin letter it is taken for.
         const bool ascii = hemisphere.size() == 1 && static_cast<unsigned char>(hemisphere[0]) < 0x80;
-        return "hemisphere " + Quoted(hemisphere) + " is not E or W"
-            + (ascii ? "" : " (Latin letters)");
+        return "hemisphere " + Quoted(hemisphere) + " is not E or W" + (ascii ? "" : " (Latin letters)");
     }
     input.Hemisphere = std::string(hemisphere);
     return std::nullopt;
@@ -135,15 +127,14 @@ ChartRequest Parse(std::string_view date, std::string_view time, std::string_vie
 
 } // namespace
 
-ChartRequest ParseRequest(std::string_view date, std::string_view time,
-                          std::string_view correction, std::string_view longitude)
+ChartRequest ParseRequest(std::string_view date, std::string_view time, std::string_view correction,
+                          std::string_view longitude)
 {
     // The hemisphere is the last character, whatever its length in bytes.
     const std::string_view hemisphere = LastCharacter(longitude);
     if (hemisphere.empty() || (hemisphere.front() >= '0' && hemisphere.front() <= '9'))
         return Failure("longitude " + Quoted(longitude) + " is not DDD:MM{E|W}");
-    return Parse(date, time, correction, longitude.substr(0, longitude.size() - hemisphere.size()),
-                 hemisphere);
+    return Parse(date, time, correction, longitude.substr(0, longitude.size() - hemisphere.size()), hemisphere);
 }
 
 BatchFields SplitBatchLine(std::string_view line)
@@ -177,8 +168,8 @@ ChartRequest ParseCsvLine(std::string_view line)
 std::string CsvLineOf(const ChartInput &input)
 {
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d,%02d:%02d,%d,%03d:%02d,%s", input.Day,
-                  input.Month, input.Year, input.Hour, input.Minute, input.Correction,
-                  input.LongitudeDegrees, input.LongitudeMinutes, input.Hemisphere.c_str());
+    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d,%02d:%02d,%d,%03d:%02d,%s", input.Day, input.Month, input.Year,
+                  input.Hour, input.Minute, input.Correction, input.LongitudeDegrees, input.LongitudeMinutes,
+                  input.Hemisphere.c_str());
     return buffer;
 }

@@ -20,8 +20,8 @@ struct ChartRequest {
 };
 
 // From the argument forms DD.MM.YYYY, HH:MM, an integer and DDD:MM{E|W}.
-ChartRequest ParseRequest(std::string_view date, std::string_view time,
-                          std::string_view correction, std::string_view longitude);
+ChartRequest ParseRequest(std::string_view date, std::string_view time, std::string_view correction,
+                          std::string_view longitude);
 
 // The fields of a batch line as read, split at its commas. A line of more
 // than five keeps the rest, commas and all, in the fifth (Count 6); one of

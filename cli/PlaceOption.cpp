@@ -10,10 +10,7 @@
 
 namespace {
 
-std::string Utf8(const QString &text)
-{
-    return text.toUtf8().toStdString();
-}
+std::string Utf8(const QString &text) { return text.toUtf8().toStdString(); }
 
 std::string Moment(const ChartInput &input)
 {
@@ -70,8 +67,8 @@ PlaceOutcome ApplyCity(const std::string &query, ChartInput &input)
     input.LongitudeDegrees = arc.Degrees;
     input.LongitudeMinutes = arc.Minutes;
     input.Hemisphere = Utf8(arc.Hemisphere);
-    return {PlaceUsed{Utf8(city.Name), Utf8(city.Region), Utf8(city.Country), city.Zone.toStdString(),
-                      input.Correction, Utf8(city.Label())},
+    return {PlaceUsed{Utf8(city.Name), Utf8(city.Region), Utf8(city.Country), city.Zone.toStdString(), input.Correction,
+                      Utf8(city.Label())},
             {}};
 }
 
@@ -83,10 +80,7 @@ bool NamesZone(std::string_view field)
     return false;
 }
 
-std::string Signed(int hours)
-{
-    return Utf8(OffsetText(hours * 3600));
-}
+std::string Signed(int hours) { return Utf8(OffsetText(hours * 3600)); }
 
 } // namespace
 

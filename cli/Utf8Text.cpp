@@ -4,10 +4,7 @@ namespace {
 
 constexpr char Replacement[] = "\xEF\xBF\xBD"; // U+FFFD
 
-bool IsContinuation(unsigned char c)
-{
-    return (c & 0xC0) == 0x80;
-}
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
 // Length of the well-formed sequence at text[i] (Unicode table 3-7), or 0
 // with bad set to the length of the maximal subpart there.
@@ -24,7 +21,7 @@ std::size_t SequenceAt(std::string_view text, std::size_t i, std::size_t &bad)
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80; // no overlong forms
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
         high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;

@@ -19,50 +19,49 @@
 
 namespace {
 
-constexpr char Usage[] =
-    "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
-    "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--json]\n"
-    "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}] [--json]\n"
-    "       velmora-chart --batch [--header | --json] < cases.csv\n"
-    "\n"
-    "Prints the four pillars and the year and month squares of a local clock\n"
-    "moment. The year has four digits. The correction is the clock's offset\n"
-    "from Universal Time in whole hours (-23..23, default 5); the longitude\n"
-    "defaults to 060:36E.\n"
-    "--place NAME takes the longitude and the time zone of the best-matching city\n"
-    "(Russian or Latin name, e.g. Казань or Kazan); --tz ZONE takes the correction\n"
-    "from an IANA time zone (e.g. Europe/Moscow) and keeps the longitude. Both use\n"
-    "the clock's real offset at that date and time (summer time and old zone\n"
-    "changes included); an offset that is not whole hours, a local time that was\n"
-    "skipped or that happened twice is an error. The place used is printed above\n"
-    "the table, or as \"place\" in the JSON.\n"
-    "\n"
-    "With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);\n"
-    "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.\n"
-    "Each line gives one output line, in order. Blank lines and lines starting\n"
-    "with # are skipped; a UTF-8 byte-order mark at the start is ignored; a line\n"
-    "longer than 1000 bytes is an error. The output is CSV (RFC 4180: a field\n"
-    "holding a comma, a quote or a line break is quoted). A chart line has the\n"
-    "columns\n"
-    "  date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square\n"
-    "the case zero-filled (07.03.1999,09:05,-5,074:00,W), the pillars as\n"
-    "\"stem branch\" (ЗЕМ ОГО) and each square as nine digits by rows. An error line\n"
-    "is the case's five fields as read, \"error\" and the reason. --header writes\n"
-    "the column names above as the first line.\n"
-    "\n"
-    "--json writes one JSON object per line instead, for a chart\n"
-    "  {\"input\":CASE,\"pillars\":{\"hour\":[STEM,BRANCH],\"day\":[..],\"month\":[..],\n"
-    "   \"year\":[..]},\"yearSquare\":[[a,b,c],[d,e,f],[g,h,i]],\"monthSquare\":[..],\n"
-    "   \"solarYear\":N,\"solarMonth\":N,\"squareYear\":N,\"chartJD\":X}\n"
-    "and for an error {\"input\":CASE,\"error\":REASON}. Input that is not valid\n"
-    "UTF-8, and control characters, are echoed with U+FFFD in their place (one\n"
-    "for each maximal ill-formed subsequence).\n"
-    "\n"
-    "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
-    "does: the printed page, or the result area at twice its size.\n"
-    "\n"
-    "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
-    "writing the output failed (then a message on standard error); 2 usage error.\n";
+constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
+                         "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--json]\n"
+                         "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}] [--json]\n"
+                         "       velmora-chart --batch [--header | --json] < cases.csv\n"
+                         "\n"
+                         "Prints the four pillars and the year and month squares of a local clock\n"
+                         "moment. The year has four digits. The correction is the clock's offset\n"
+                         "from Universal Time in whole hours (-23..23, default 5); the longitude\n"
+                         "defaults to 060:36E.\n"
+                         "--place NAME takes the longitude and the time zone of the best-matching city\n"
+                         "(Russian or Latin name, e.g. Казань or Kazan); --tz ZONE takes the correction\n"
+                         "from an IANA time zone (e.g. Europe/Moscow) and keeps the longitude. Both use\n"
+                         "the clock's real offset at that date and time (summer time and old zone\n"
+                         "changes included); an offset that is not whole hours, a local time that was\n"
+                         "skipped or that happened twice is an error. The place used is printed above\n"
+                         "the table, or as \"place\" in the JSON.\n"
+                         "\n"
+                         "With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);\n"
+                         "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.\n"
+                         "Each line gives one output line, in order. Blank lines and lines starting\n"
+                         "with # are skipped; a UTF-8 byte-order mark at the start is ignored; a line\n"
+                         "longer than 1000 bytes is an error. The output is CSV (RFC 4180: a field\n"
+                         "holding a comma, a quote or a line break is quoted). A chart line has the\n"
+                         "columns\n"
+                         "  date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square\n"
+                         "the case zero-filled (07.03.1999,09:05,-5,074:00,W), the pillars as\n"
+                         "\"stem branch\" (ЗЕМ ОГО) and each square as nine digits by rows. An error line\n"
+                         "is the case's five fields as read, \"error\" and the reason. --header writes\n"
+                         "the column names above as the first line.\n"
+                         "\n"
+                         "--json writes one JSON object per line instead, for a chart\n"
+                         "  {\"input\":CASE,\"pillars\":{\"hour\":[STEM,BRANCH],\"day\":[..],\"month\":[..],\n"
+                         "   \"year\":[..]},\"yearSquare\":[[a,b,c],[d,e,f],[g,h,i]],\"monthSquare\":[..],\n"
+                         "   \"solarYear\":N,\"solarMonth\":N,\"squareYear\":N,\"chartJD\":X}\n"
+                         "and for an error {\"input\":CASE,\"error\":REASON}. Input that is not valid\n"
+                         "UTF-8, and control characters, are echoed with U+FFFD in their place (one\n"
+                         "for each maximal ill-formed subsequence).\n"
+                         "\n"
+                         "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
+                         "does: the printed page, or the result area at twice its size.\n"
+                         "\n"
+                         "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
+                         "writing the output failed (then a message on standard error); 2 usage error.\n";
 
 int UsageError(const std::string &message)
 {
@@ -71,17 +70,14 @@ int UsageError(const std::string &message)
 }
 
 // The chart's output, with the place used when an option gave one.
-void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed,
-                bool json)
+void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed, bool json)
 {
     const std::string line = CsvLineOf(input);
     if (json)
-        std::cout << (placed.Used ? JsonWithPlace(FormatJson(line, details), *placed.Used)
-                                  : FormatJson(line, details))
+        std::cout << (placed.Used ? JsonWithPlace(FormatJson(line, details), *placed.Used) : FormatJson(line, details))
                   << "\n";
     else
-        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "")
-                  << FormatTable(details.Result);
+        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatTable(details.Result);
 }
 
 int RunSingle(const ToolOptions &options)
@@ -107,8 +103,7 @@ int RunSingle(const ToolOptions &options)
         error = outcome.Error;
     }
     if (options.Json)
-        std::cout << FormatJsonError(date + "," + time + "," + correction + "," + longitude, error)
-                  << "\n";
+        std::cout << FormatJsonError(date + "," + time + "," + correction + "," + longitude, error) << "\n";
     else
         std::cerr << "velmora-chart: " << error << "\n";
     return 1;
@@ -122,8 +117,8 @@ int FinishOutput(int status)
     if (std::cout && close(STDOUT_FILENO) == 0)
         return status;
     const int error = errno;
-    std::cerr << "velmora-chart: cannot write the output" << (error ? ": " : "")
-              << (error ? std::strerror(error) : "") << "\n";
+    std::cerr << "velmora-chart: cannot write the output" << (error ? ": " : "") << (error ? std::strerror(error) : "")
+              << "\n";
     return 1;
 }
 

@@ -20,8 +20,8 @@ ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &optio
         return {std::nullopt, Messages::EphemerisRange};
     details.Terms = *terms;
 
-    const Pillars pillars = BuildPillars(terms->SolarYear, terms->SolarMonth,
-                                         details.Moment.ChartDate, details.Moment.ChartHour);
+    const Pillars pillars =
+        BuildPillars(terms->SolarYear, terms->SolarMonth, details.Moment.ChartDate, details.Moment.ChartHour);
     ChartResult &result = details.Result;
     result.HourPillar = pillars.HourPillar;
     result.DayPillar = pillars.DayPillar;

@@ -11,10 +11,7 @@ constexpr int Gregorian = SE_GREG_CAL;
 thread_local std::uint64_t sunCalcs = 0;
 
 #if defined(__x86_64__)
-__attribute__((target("avx"))) void ZeroUpperVectorHalves()
-{
-    _mm256_zeroupper();
-}
+__attribute__((target("avx"))) void ZeroUpperVectorHalves() { _mm256_zeroupper(); }
 
 // The ephemeris and the maths library it calls run in SSE code. Should code
 // before them (the window toolkit's start-up does) leave the upper halves of
@@ -28,9 +25,7 @@ void CleanVectorState()
         ZeroUpperVectorHalves();
 }
 #else
-void CleanVectorState()
-{
-}
+void CleanVectorState() { }
 #endif
 } // namespace
 
@@ -60,7 +55,4 @@ std::optional<double> SunLongitudeAt(double julianDay)
     return position[0];
 }
 
-std::uint64_t SunCalcCount()
-{
-    return sunCalcs;
-}
+std::uint64_t SunCalcCount() { return sunCalcs; }

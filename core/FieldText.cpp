@@ -24,8 +24,7 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<CalendarDate> ReadDateFields(std::string_view day, std::string_view month,
-                                           std::string_view year)
+std::optional<CalendarDate> ReadDateFields(std::string_view day, std::string_view month, std::string_view year)
 {
     const auto d = ParseDecimal(day);
     const auto m = ParseDecimal(month);

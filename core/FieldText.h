@@ -14,8 +14,7 @@
 std::optional<std::int32_t> ParseDecimal(std::string_view text);
 
 // The day, month and year texts as a date that exists, or nothing.
-std::optional<CalendarDate> ReadDateFields(std::string_view day, std::string_view month,
-                                           std::string_view year);
+std::optional<CalendarDate> ReadDateFields(std::string_view day, std::string_view month, std::string_view year);
 
 // The eight field texts and the hemisphere button's caption.
 struct FieldTexts {

@@ -7,10 +7,7 @@
 // Gregorian calendar rules and floored integer arithmetic, valid for any year
 // (years before 1 in astronomical numbering).
 
-constexpr bool IsLeapYear(std::int64_t year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+constexpr bool IsLeapYear(std::int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Days in month 1..12.
 constexpr int DaysInMonth(std::int64_t year, int month)

@@ -13,8 +13,8 @@ struct InputFields {
 
 struct InputFieldSpec {
     const char *ObjectName;
-    int Width;      // characters
-    int Low, High;  // values: days, months, years, hours, minutes, hours of correction, degrees, minutes
+    int Width;     // characters
+    int Low, High; // values: days, months, years, hours, minutes, hours of correction, degrees, minutes
     const char *SettingKey = nullptr;
     const char *Default = nullptr;
 };
@@ -30,7 +30,4 @@ inline constexpr std::array<InputFieldSpec, InputFields::FieldCount> InputFieldS
     {"ClientDolgotaM", 2, 0, 59, "dm", "36"},
 }};
 
-constexpr const InputFieldSpec &SpecOf(InputFields::Field field)
-{
-    return InputFieldSpecs[field];
-}
+constexpr const InputFieldSpec &SpecOf(InputFields::Field field) { return InputFieldSpecs[field]; }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-SolarTermCache::SolarTermCache(std::size_t maxYears) : maxYears_(std::max<std::size_t>(maxYears, 1))
-{
-}
+SolarTermCache::SolarTermCache(std::size_t maxYears)
+    : maxYears_(std::max<std::size_t>(maxYears, 1))
+{ }
 
 const std::optional<CalendarMoment> *SolarTermCache::Find(std::int32_t searchYear, int index) const
 {

@@ -16,7 +16,8 @@
 // any correction afterwards gives the very double a search without the cache
 // gives. The window keeps none: each of its calculations searches afresh.
 // Not for use by two threads at once.
-class SolarTermCache {
+class SolarTermCache
+{
 public:
     static constexpr int TermCount = 12; // indices 0..11: 315, 345, 15, ..., 285 degrees
 

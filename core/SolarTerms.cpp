@@ -6,8 +6,8 @@
 namespace {
 
 // The trial moment the search stops on, split into date and hour.
-std::optional<CalendarMoment> FoundTerm(std::int32_t startYear, std::int32_t startMonth,
-                                        double target, TermSearch search)
+std::optional<CalendarMoment> FoundTerm(std::int32_t startYear, std::int32_t startMonth, double target,
+                                        TermSearch search)
 {
     const std::optional<double> found = SearchTerm(startYear, startMonth, target, search);
     if (!found)
@@ -25,8 +25,7 @@ double MovedByCorrection(const CalendarMoment &found, std::int32_t correction)
 std::optional<double> TermOfYear(std::int32_t searchYear, int index, std::int32_t correction,
                                  const SolarTermOptions &options)
 {
-    const std::optional<CalendarMoment> *known =
-        options.Cache ? options.Cache->Find(searchYear, index) : nullptr;
+    const std::optional<CalendarMoment> *known = options.Cache ? options.Cache->Find(searchYear, index) : nullptr;
     std::optional<CalendarMoment> found;
     if (known) {
         found = *known;
@@ -56,8 +55,8 @@ std::int32_t SquareYearOf(const CalendarDate &date, double sunLongitude, std::in
 
 } // namespace
 
-std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth,
-                                    double target, std::int32_t correction, TermSearch search)
+std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth, double target,
+                                    std::int32_t correction, TermSearch search)
 {
     const std::optional<CalendarMoment> found = FoundTerm(startYear, startMonth, target, search);
     if (!found)
@@ -74,12 +73,11 @@ TermStart SolarTermStart(std::int32_t searchYear, int index)
     const int k = index - 2;
     const int month = k + 4;
     const double target = 15 + 30 * k;
-    return month <= 12 ? TermStart{searchYear, month, target}
-                       : TermStart{searchYear + 1, month - 12, target};
+    return month <= 12 ? TermStart{searchYear, month, target} : TermStart{searchYear + 1, month - 12, target};
 }
 
-std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude,
-                                         std::int32_t correction, const SolarTermOptions &options)
+std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude, std::int32_t correction,
+                                         const SolarTermOptions &options)
 {
     SolarTerms terms;
     auto &T = terms.TermMoments;

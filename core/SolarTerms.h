@@ -19,9 +19,8 @@
 // moved by correction hours (later for a positive correction). Nothing when
 // the ephemeris fails on the way or the search does not settle. Both kinds of
 // search give the same Julian day, bit for bit.
-std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth,
-                                    double target, std::int32_t correction,
-                                    TermSearch search = TermSearch::Fast);
+std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth, double target,
+                                    std::int32_t correction, TermSearch search = TermSearch::Fast);
 
 // Where the search for term index (0..11: 315, 345, 15, ..., 285 degrees) of
 // a solar year that begins in searchYear starts: February for 315, March for
@@ -54,6 +53,5 @@ struct SolarTerms {
 
 // The terms for the solar year holding the moment, with sunLongitude the
 // sun's longitude at moment.ChartJD. Nothing when the ephemeris fails.
-std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude,
-                                         std::int32_t correction,
+std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude, std::int32_t correction,
                                          const SolarTermOptions &options = {});

@@ -10,10 +10,7 @@ const std::int32_t MonthCentreTable[3][12] = {
     {5, 4, 3, 2, 1, 9, 8, 7, 6, 5, 4, 3},
 };
 
-std::int32_t ReduceIntoNine(std::int64_t value)
-{
-    return static_cast<std::int32_t>(FloorMod(value - 1, 9) + 1);
-}
+std::int32_t ReduceIntoNine(std::int64_t value) { return static_cast<std::int32_t>(FloorMod(value - 1, 9) + 1); }
 
 Square ComputeYearSquare(std::int32_t squareYear)
 {

@@ -18,12 +18,16 @@ TermPoint TermPointAt(std::int32_t year, std::int32_t month, int index, double o
     return {index, offset, trial, SunLongitudeAt(trial)};
 }
 
-TermRun::TermRun(std::int32_t year, std::int32_t month, const TermBounds &bounds,
-                 const TermPoint &origin, double step, int maxSteps, double rate)
-    : year_(year), month_(month), bounds_(bounds), origin_(origin), step_(step),
-      maxSteps_(maxSteps), rate_(rate)
-{
-}
+TermRun::TermRun(std::int32_t year, std::int32_t month, const TermBounds &bounds, const TermPoint &origin, double step,
+                 int maxSteps, double rate)
+    : year_(year)
+    , month_(month)
+    , bounds_(bounds)
+    , origin_(origin)
+    , step_(step)
+    , maxSteps_(maxSteps)
+    , rate_(rate)
+{ }
 
 std::optional<TermPoint> TermRun::End()
 {

@@ -27,13 +27,14 @@ TermPoint TermPointAt(std::int32_t year, std::int32_t month, int index, double o
 // step, or where the ephemeris fails (its range is one interval of time too).
 // End() finds that point exactly by probing a few points, placed where the
 // longitude reaches the edge of the interval at the sun's measured rate.
-class TermRun {
+class TermRun
+{
 public:
     // origin: a point of the search with a longitude asking for step (not 0).
     // maxSteps: the search evaluates points 0..maxSteps-1 and no more.
     // rate: the sun's motion in degrees per hour of offset, a first estimate.
-    TermRun(std::int32_t year, std::int32_t month, const TermBounds &bounds,
-            const TermPoint &origin, double step, int maxSteps, double rate);
+    TermRun(std::int32_t year, std::int32_t month, const TermBounds &bounds, const TermPoint &origin, double step,
+            int maxSteps, double rate);
 
     // The first point after the origin that does not continue the run, or
     // nothing when the search runs out of steps before it.

@@ -11,8 +11,7 @@ constexpr double MeanSunRate = 0.9856 / 24;
 
 // Every step in turn, with the six tests written out as the reference for
 // the fast search (which shares only the bounds with it).
-std::optional<double> SearchLiteral(std::int32_t year, std::int32_t month, double target,
-                                    int maxSteps)
+std::optional<double> SearchLiteral(std::int32_t year, std::int32_t month, double target, int maxSteps)
 {
     const TermBounds b = TermBounds::For(target);
     double offset = 0;
@@ -42,8 +41,7 @@ std::optional<double> SearchLiteral(std::int32_t year, std::int32_t month, doubl
 
 // From run end to run end. Adding a negative step gives the same double as
 // subtracting its size, so the runs retrace the offsets of SearchLiteral.
-std::optional<double> SearchFast(std::int32_t year, std::int32_t month, double target,
-                                 int maxSteps)
+std::optional<double> SearchFast(std::int32_t year, std::int32_t month, double target, int maxSteps)
 {
     if (maxSteps <= 0)
         return std::nullopt;
@@ -66,8 +64,7 @@ std::optional<double> SearchFast(std::int32_t year, std::int32_t month, double t
 
 } // namespace
 
-std::optional<double> SearchTerm(std::int32_t year, std::int32_t month, double target,
-                                 TermSearch search, int maxSteps)
+std::optional<double> SearchTerm(std::int32_t year, std::int32_t month, double target, TermSearch search, int maxSteps)
 {
     return search == TermSearch::Literal ? SearchLiteral(year, month, target, maxSteps)
                                          : SearchFast(year, month, target, maxSteps);

@@ -25,5 +25,5 @@ inline constexpr int MaxTermSearchSteps = 100000;
 // correction applied. Nothing when the ephemeris fails at a trial moment the
 // step-by-step search reaches (years past 3003), or when it has not stopped
 // within maxSteps trial moments.
-std::optional<double> SearchTerm(std::int32_t year, std::int32_t month, double target,
-                                 TermSearch search, int maxSteps = MaxTermSearchSteps);
+std::optional<double> SearchTerm(std::int32_t year, std::int32_t month, double target, TermSearch search,
+                                 int maxSteps = MaxTermSearchSteps);

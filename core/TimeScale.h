@@ -16,10 +16,10 @@ double LongitudeOf(const ChartInput &input);
 double ChartTimeOf(const ChartInput &input);
 
 struct ChartMoment {
-    double Longitude = 0;     // degrees, east positive
-    double ChartTime = 0;     // hours, see ChartTimeOf
-    double ChartJD = 0;       // Julian day (UT scale of swe_julday)
-    CalendarDate ChartDate;   // date of local mean time + 1 hour
+    double Longitude = 0;       // degrees, east positive
+    double ChartTime = 0;       // hours, see ChartTimeOf
+    double ChartJD = 0;         // Julian day (UT scale of swe_julday)
+    CalendarDate ChartDate;     // date of local mean time + 1 hour
     std::int32_t ChartHour = 0; // whole hour of local mean time, 0..23
 };
 

@@ -2,10 +2,7 @@
 
 namespace {
 
-bool IsApostrophe(QChar c)
-{
-    return c == u'\'' || c == u'’' || c == u'ʼ' || c == u'`' || c == u'‘';
-}
+bool IsApostrophe(QChar c) { return c == u'\'' || c == u'’' || c == u'ʼ' || c == u'`' || c == u'‘'; }
 
 } // namespace
 

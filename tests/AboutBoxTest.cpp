@@ -8,10 +8,7 @@
 
 namespace {
 
-QLabel *Child(const TAboutBox &box, const char *name)
-{
-    return box.findChild<QLabel *>(QString::fromLatin1(name));
-}
+QLabel *Child(const TAboutBox &box, const char *name) { return box.findChild<QLabel *>(QString::fromLatin1(name)); }
 
 } // namespace
 

@@ -65,7 +65,8 @@ TEST(Batch, JsonStringsAreAlwaysValid)
 
 TEST(Batch, ErrorLinesKeepTheirColumns)
 {
-    std::istringstream in("\xEF\xBB\xBF" "01.01.24,12:00,5,060:36,E\n"
+    std::istringstream in("\xEF\xBB\xBF"
+                          "01.01.24,12:00,5,060:36,E\n"
                           "01.01.2000,12:00\n"
                           "a,b,c,d,e,\"f\"\n");
     std::ostringstream out;
@@ -73,11 +74,13 @@ TEST(Batch, ErrorLinesKeepTheirColumns)
     const auto lines = Lines(out.str());
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], CsvHeader);
-    EXPECT_EQ(lines[1], "01.01.24,12:00,5,060:36,E,error,"
-                        "\"year \"\"24\"\" of date \"\"01.01.24\"\" is not four digits\"")
+    EXPECT_EQ(lines[1],
+              "01.01.24,12:00,5,060:36,E,error,"
+              "\"year \"\"24\"\" of date \"\"01.01.24\"\" is not four digits\"")
         << "the byte-order mark is skipped";
-    EXPECT_EQ(lines[2], "01.01.2000,12:00,,,,error,"
-                        "\"line \"\"01.01.2000,12:00\"\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H\"");
+    EXPECT_EQ(lines[2],
+              "01.01.2000,12:00,,,,error,"
+              "\"line \"\"01.01.2000,12:00\"\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H\"");
     EXPECT_TRUE(lines[3].starts_with("a,b,c,d,\"e,\"\"f\"\"\",error,")) << lines[3];
 }
 
@@ -89,7 +92,6 @@ TEST(Batch, ALineOverTheLimitIsAnErrorNamingIt)
     EXPECT_EQ(RunBatch(in, out, {.Json = true}).Status, 1);
     const auto lines = Lines(out.str());
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "{\"input\":\"" + std::string(1000, '9')
-                            + "\",\"error\":\"line is longer than 1000 bytes\"}");
+    EXPECT_EQ(lines[0], "{\"input\":\"" + std::string(1000, '9') + "\",\"error\":\"line is longer than 1000 bytes\"}");
     EXPECT_TRUE(lines[1].starts_with("{\"input\":\"01.01.2000,12:00,0,000:00,E\",\"pillars\""));
 }

@@ -20,8 +20,8 @@ TEST(CalendarMath, LayoutOverFourHundredYears)
             const int weekday = QDate(year, month, 1).dayOfWeek() % 7; // 0 = Sunday
             const int length = DaysInMonth(year, month);
             for (int start = 0; start < 7; ++start) {
-                const std::string name = std::to_string(year) + "-" + std::to_string(month) + " from weekday "
-                    + std::to_string(start);
+                const std::string name =
+                    std::to_string(year) + "-" + std::to_string(month) + " from weekday " + std::to_string(start);
                 const int f = FirstCellDay(year, month, start);
                 ASSERT_TRUE(f >= -5 && f <= 1) << name;
                 ASSERT_EQ(CellOfDay(1, f), (GridCell{1, (weekday - start + 7) % 7})) << name;
@@ -59,9 +59,12 @@ TEST(CalendarMath, MonthSteps)
         std::optional<CalendarDate> to;
     };
     const Case cases[] = {
-        {{2024, 1, 31}, +1, CalendarDate{2024, 2, 29}},  {{2024, 2, 29}, +1, CalendarDate{2024, 3, 29}},
-        {{2023, 3, 31}, -1, CalendarDate{2023, 2, 28}},  {{2023, 12, 15}, +1, CalendarDate{2024, 1, 15}},
-        {{2024, 1, 15}, -1, CalendarDate{2023, 12, 15}}, {{1, 1, 20}, -1, std::nullopt},
+        {{2024, 1, 31}, +1, CalendarDate{2024, 2, 29}},
+        {{2024, 2, 29}, +1, CalendarDate{2024, 3, 29}},
+        {{2023, 3, 31}, -1, CalendarDate{2023, 2, 28}},
+        {{2023, 12, 15}, +1, CalendarDate{2024, 1, 15}},
+        {{2024, 1, 15}, -1, CalendarDate{2023, 12, 15}},
+        {{1, 1, 20}, -1, std::nullopt},
         {{9999, 12, 1}, +1, std::nullopt},
     };
     for (const Case &c : cases)
@@ -82,8 +85,8 @@ TEST(CalendarMath, CellGeometry)
         std::optional<GridCell> cell;
     };
     const Hit hits[] = {
-        {36, 13, GridCell{0, 0}},  {37, 14, GridCell{1, 1}}, {257, 96, GridCell{6, 6}},
-        {259, 50, std::nullopt}, {-1, 5, std::nullopt},
+        {36, 13, GridCell{0, 0}}, {37, 14, GridCell{1, 1}}, {257, 96, GridCell{6, 6}},
+        {259, 50, std::nullopt},  {-1, 5, std::nullopt},
     };
     for (const Hit &h : hits)
         EXPECT_EQ(CellAt(h.x, h.y, 36, 13, 1), h.cell) << h.x << "," << h.y;
@@ -97,10 +100,9 @@ TEST(CalendarMath, KeyboardMovesStayAmongTheDayRows)
         GridCell to;
     };
     const Case cases[] = {
-        {{1, 3}, GridMove::Up, {1, 3}},        {{6, 3}, GridMove::Down, {6, 3}},
-        {{3, 0}, GridMove::Left, {3, 0}},      {{3, 6}, GridMove::Right, {3, 6}},
-        {{4, 2}, GridMove::TopRow, {1, 2}},    {{2, 2}, GridMove::BottomRow, {6, 2}},
-        {{4, 4}, GridMove::First, {1, 0}},     {{2, 2}, GridMove::Last, {6, 6}},
+        {{1, 3}, GridMove::Up, {1, 3}},    {{6, 3}, GridMove::Down, {6, 3}},   {{3, 0}, GridMove::Left, {3, 0}},
+        {{3, 6}, GridMove::Right, {3, 6}}, {{4, 2}, GridMove::TopRow, {1, 2}}, {{2, 2}, GridMove::BottomRow, {6, 2}},
+        {{4, 4}, GridMove::First, {1, 0}}, {{2, 2}, GridMove::Last, {6, 6}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(MovedCell(c.from, c.move), c.to) << "move " << static_cast<int>(c.move);

@@ -126,9 +126,8 @@ TEST_F(CalendarTest, KeysMoveTheSelectionOntoDaysOnly)
 {
     start({2025, 3, 1}); // a Saturday: row 1, column 6; the 30th and 31st in row 6
     const std::pair<Qt::Key, int> steps[] = {
-        {Qt::Key_Left, 1}, {Qt::Key_Down, 8},    {Qt::Key_Home, 2},    {Qt::Key_PageDown, 30},
-        {Qt::Key_Right, 31}, {Qt::Key_Right, 31}, {Qt::Key_PageUp, 31}, {Qt::Key_Up, 24},
-        {Qt::Key_End, 29},  {Qt::Key_Return, 29},
+        {Qt::Key_Left, 1},   {Qt::Key_Down, 8},    {Qt::Key_Home, 2}, {Qt::Key_PageDown, 30}, {Qt::Key_Right, 31},
+        {Qt::Key_Right, 31}, {Qt::Key_PageUp, 31}, {Qt::Key_Up, 24},  {Qt::Key_End, 29},      {Qt::Key_Return, 29},
     };
     for (const auto &[key, day] : steps) {
         QTest::keyClick(&calendar, key);

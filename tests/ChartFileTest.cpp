@@ -20,10 +20,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -47,10 +44,7 @@ SharedChart SampleChart()
     return {input, ComputeChart(input).Details->Result};
 }
 
-bool HavePoppler()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
-}
+bool HavePoppler() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
 
 // The tool's JSON for the sample chart: what the file must show.
 QJsonObject ToolJson()
@@ -76,8 +70,7 @@ class TinyMount
 public:
     explicit TinyMount(const char *options)
     {
-        m_mounted = geteuid() == 0
-            && mount("tmpfs", m_dir.path().toLocal8Bit().constData(), "tmpfs", 0, options) == 0;
+        m_mounted = geteuid() == 0 && mount("tmpfs", m_dir.path().toLocal8Bit().constData(), "tmpfs", 0, options) == 0;
     }
     ~TinyMount()
     {
@@ -151,8 +144,8 @@ TEST(ChartFile, PdfHoldsTheToolsChartOnOneA4Page)
         stems << pillars[QLatin1String(name)].toArray()[0].toString();
         branches << pillars[QLatin1String(name)].toArray()[1].toString();
     }
-    const QStringList lines = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
-                                  .split(u'\n');
+    const QStringList lines =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}).split(u'\n');
     QStringList squareRows;
     for (const QString &line : lines) {
         if (line.contains(QStringLiteral("небесный ствол"))) {
@@ -191,10 +184,10 @@ TEST(ChartFile, PngIsTheResultAreaAtTwiceTheSize)
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), ChartPictureSize() * 2);
     const auto at = [&](int x, int y) { return image.pixelColor(x, y); };
-    EXPECT_EQ(at(1, 1), QColor(240, 240, 240));           // the window's face
-    EXPECT_EQ(at(20, 60), QColor(0, 0, 255));             // the table's blue frame
-    EXPECT_EQ(at(24, 80), QColor(255, 255, 185));         // pale yellow heading row
-    EXPECT_EQ(at(50, 276), QColor(Qt::white));            // year square
+    EXPECT_EQ(at(1, 1), QColor(240, 240, 240));   // the window's face
+    EXPECT_EQ(at(20, 60), QColor(0, 0, 255));     // the table's blue frame
+    EXPECT_EQ(at(24, 80), QColor(255, 255, 185)); // pale yellow heading row
+    EXPECT_EQ(at(50, 276), QColor(Qt::white));    // year square
     // The first grid line of the table, at window row 27 of the table.
     for (int y : {113, 114})
         EXPECT_EQ(at(30, y), QColor(Qt::black)) << y;
@@ -211,15 +204,17 @@ TEST(ChartFile, UnknownTypeOrMissingFolderIsReportedWithTheName)
 {
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("chart.txt"));
-    EXPECT_EQ(SaveChartFile(text, SampleChart()),
-              QStringLiteral("Не удалось сохранить файл «%1»: тип файла задаётся расширением .pdf или .png.").arg(text));
+    EXPECT_EQ(
+        SaveChartFile(text, SampleChart()),
+        QStringLiteral("Не удалось сохранить файл «%1»: тип файла задаётся расширением .pdf или .png.").arg(text));
     const QString missing = dir.filePath(QStringLiteral("no/chart.pdf"));
     EXPECT_EQ(SaveChartFile(missing, SampleChart()),
               QStringLiteral("Не удалось сохранить файл «%1»: папка «%2» не существует.")
                   .arg(missing, dir.filePath(QStringLiteral("no"))));
     const QString longName = dir.filePath(QString(300, u'я') + QStringLiteral(".pdf"));
-    EXPECT_EQ(SaveChartFile(longName, SampleChart()),
-              QStringLiteral("Не удалось сохранить файл «%1»: недопустимое имя файла (слишком длинное).").arg(longName));
+    EXPECT_EQ(
+        SaveChartFile(longName, SampleChart()),
+        QStringLiteral("Не удалось сохранить файл «%1»: недопустимое имя файла (слишком длинное).").arg(longName));
     EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
 }
 
@@ -288,7 +283,9 @@ TEST(ChartFile, ToolSavesTheWindowsFilesWithoutADisplay)
         GTEST_SKIP() << "poppler-utils is not installed";
     const QString window = dir.filePath(QStringLiteral("window.pdf"));
     ASSERT_EQ(SaveChartFile(window, SampleChart()), QString());
-    const auto text = [](const QString &path) { return RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}); };
+    const auto text = [](const QString &path) {
+        return RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    };
     EXPECT_FALSE(text(pdf).isEmpty());
     EXPECT_EQ(text(pdf), text(window));
 }

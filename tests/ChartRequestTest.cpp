@@ -11,8 +11,7 @@ TEST(ChartRequest, ArgumentsBecomeAnInput)
     const ChartRequest west = ParseCsvLine("5.3.1999,7:05,-5,74:0,W\r");
     ASSERT_TRUE(west.Input) << west.Error;
     EXPECT_EQ(CsvLineOf(*west.Input), "05.03.1999,07:05,-5,074:00,W");
-    EXPECT_EQ(ParseRequest("01.01.2000", "12:00", DefaultCorrection, DefaultLongitude).Input->LongitudeMinutes,
-              36);
+    EXPECT_EQ(ParseRequest("01.01.2000", "12:00", DefaultCorrection, DefaultLongitude).Input->LongitudeMinutes, 36);
 }
 
 TEST(ChartRequest, BadValuesNameTheFieldAndTheValue)

@@ -32,9 +32,9 @@ TEST(Chart, HourExactlyOnTheHourOfLocalMeanTime)
 
 TEST(Chart, OutsideTheEphemerisEndsWithAMessage)
 {
-    for (const ChartInput &input : {ChartInput{1, 1, 4000, 12, 0, 5, 60, 36, "E"},
-                                    ChartInput{31, 12, 9999, 23, 59, -23, 179, 59, "E"},
-                                    ChartInput{1, 3, 3003, 12, 0, 0, 0, 0, "E"}}) {
+    for (const ChartInput &input :
+         {ChartInput{1, 1, 4000, 12, 0, 5, 60, 36, "E"}, ChartInput{31, 12, 9999, 23, 59, -23, 179, 59, "E"},
+          ChartInput{1, 3, 3003, 12, 0, 0, 0, 0, "E"}}) {
         const ChartOutcome outcome = ComputeChart(input);
         EXPECT_FALSE(outcome.Details) << input.Year;
         EXPECT_EQ(outcome.Error, Messages::EphemerisRange);

@@ -15,15 +15,19 @@ TEST(Utf8Text, IllFormedPartsBecomeOneReplacementEach)
     };
     const Case cases[] = {
         {"ДЕР 060:36E", "ДЕР 060:36E"},
-        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},                // U+1F600 stays
-        {"a\xFF" "b", "a" + R + "b"},                             // never a UTF-8 byte
-        {"\xC0\xAF", R + R},                                      // overlong "/"
-        {"\xE0\x80\xAF", R + R + R},                              // overlong, three bytes
-        {"\xED\xA0\x80", R + R + R},                              // surrogate U+D800
-        {"\xF4\x90\x80\x80", R + R + R + R},                      // past U+10FFFF
-        {"\xE2\x82" "x", R + "x"},                                // cut short: one maximal subpart
-        {"\xF0\x9F\x98", R},                                      // cut short at the end
-        {"\xD0", R},                                              // half a Cyrillic letter
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}, // U+1F600 stays
+        {"a\xFF"
+         "b",
+         "a" + R + "b"},                     // never a UTF-8 byte
+        {"\xC0\xAF", R + R},                 // overlong "/"
+        {"\xE0\x80\xAF", R + R + R},         // overlong, three bytes
+        {"\xED\xA0\x80", R + R + R},         // surrogate U+D800
+        {"\xF4\x90\x80\x80", R + R + R + R}, // past U+10FFFF
+        {"\xE2\x82"
+         "x",
+         R + "x"},           // cut short: one maximal subpart
+        {"\xF0\x9F\x98", R}, // cut short at the end
+        {"\xD0", R},         // half a Cyrillic letter
         {std::string("a\0b\x01\x1F\x7F\tc", 8), "a" + R + "b" + R + R + R + "\tc"},
     };
     for (const Case &c : cases)
@@ -104,8 +108,7 @@ TEST(ToolOptions, UsageErrorsAndAcceptedCommandLines)
         EXPECT_EQ(outcome.Options.has_value(), c.error == nullptr) << c.arguments.front();
         EXPECT_EQ(outcome.Error, c.error ? c.error : "") << c.arguments.front();
     }
-    const OptionsOutcome single =
-        ParseOptions({"01.01.2000", "12:00", "--correction", "-5", "--longitude", "074:00W"});
+    const OptionsOutcome single = ParseOptions({"01.01.2000", "12:00", "--correction", "-5", "--longitude", "074:00W"});
     EXPECT_EQ(single.Options->Correction, "-5");
     EXPECT_EQ(single.Options->Longitude, "074:00W");
     EXPECT_TRUE(ParseOptions({"-h"}).Options->Help);

@@ -63,8 +63,8 @@ TEST(Drawing, TokensAndSquareNumbers)
 
     const auto numbers = Recorded([&](Canvas &c) { DrawSquareNumbers(c, 81, 81, result.YearSquare); });
     ASSERT_EQ(numbers.size(), 9u);
-    const int expected[9][3] = {{10, 8, 8}, {10, 35, 7}, {10, 62, 3}, {37, 8, 4}, {37, 35, 9},
-                                {37, 62, 5}, {64, 8, 6}, {64, 35, 2}, {64, 62, 1}};
+    const int expected[9][3] = {{10, 8, 8},  {10, 35, 7}, {10, 62, 3}, {37, 8, 4}, {37, 35, 9},
+                                {37, 62, 5}, {64, 8, 6},  {64, 35, 2}, {64, 62, 1}};
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(numbers[i].x1, expected[i][0]) << i;
         EXPECT_EQ(numbers[i].y1, expected[i][1]) << i;

@@ -12,7 +12,7 @@ TEST_F(FieldFocus, LeavingRightAfterEnteringKeepsTheValue)
 {
     put("ClientDay", "25");
     put("ClientMonth", "12");
-    QTest::mouseClick(field("ClientDay"), Qt::LeftButton, {}, FirstDigit); // first click: "2" selected
+    QTest::mouseClick(field("ClientDay"), Qt::LeftButton, {}, FirstDigit);   // first click: "2" selected
     QTest::mouseClick(field("ClientMonth"), Qt::LeftButton, {}, FirstDigit); // first click: "1" selected
     EXPECT_EQ(text("ClientDay"), "25");
     QTest::mouseClick(field("ClientHour"), Qt::LeftButton, {}, FirstDigit);

@@ -23,10 +23,7 @@ protected:
             QTest::keyClick(focus(), key.toLatin1());
     }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(focus(), k, modifiers); }
-    void focusOn(const char *name)
-    {
-        field(name)->setFocus(Qt::TabFocusReason);
-    }
+    void focusOn(const char *name) { field(name)->setFocus(Qt::TabFocusReason); }
     // A message box leaves the offscreen window inactive; make it active again.
     void reactivate()
     {

@@ -257,11 +257,11 @@ TEST_F(FieldKeys, PastedTextThatIsNotANumberIsReported)
 
 TEST_F(FieldKeys, RandomTypingKeepsTheFieldsValid)
 {
-    const char *names[] = {"ClientDay", "ClientMonth", "ClientYear", "ClientHour",
-                           "ClientMinute", "ClientTime", "ClientDolgotaG", "ClientDolgotaM"};
-    const Qt::Key keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_5, Qt::Key_9,
-                            Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,
-                            Qt::Key_End, Qt::Key_Left, Qt::Key_Right, Qt::Key_A, Qt::Key_Minus};
+    const char *names[] = {"ClientDay",    "ClientMonth", "ClientYear",     "ClientHour",
+                           "ClientMinute", "ClientTime",  "ClientDolgotaG", "ClientDolgotaM"};
+    const Qt::Key keys[] = {Qt::Key_0,    Qt::Key_1,       Qt::Key_2,         Qt::Key_3,      Qt::Key_5,    Qt::Key_9,
+                            Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+                            Qt::Key_Left, Qt::Key_Right,   Qt::Key_A,         Qt::Key_Minus};
     QRandomGenerator random(20261207);
     modals.expectAny(); // leaving an impossible date is reported
     for (int step = 0; step < 1500; ++step) {

@@ -27,14 +27,10 @@ TEST(InputFields, NamesWidthsRangesSettingsAndDefaults)
         const char *key, *fallback;
     };
     const Known known[] = {
-        {"ClientDay", 2, 1, 31, nullptr, nullptr},
-        {"ClientMonth", 2, 1, 12, nullptr, nullptr},
-        {"ClientYear", 4, 1, 5000, nullptr, nullptr},
-        {"ClientHour", 2, 0, 23, nullptr, nullptr},
-        {"ClientMinute", 2, 0, 59, nullptr, nullptr},
-        {"ClientTime", 2, -23, 23, "sd", "05"},
-        {"ClientDolgotaG", 3, 0, 179, "dg", "060"},
-        {"ClientDolgotaM", 2, 0, 59, "dm", "36"},
+        {"ClientDay", 2, 1, 31, nullptr, nullptr},    {"ClientMonth", 2, 1, 12, nullptr, nullptr},
+        {"ClientYear", 4, 1, 5000, nullptr, nullptr}, {"ClientHour", 2, 0, 23, nullptr, nullptr},
+        {"ClientMinute", 2, 0, 59, nullptr, nullptr}, {"ClientTime", 2, -23, 23, "sd", "05"},
+        {"ClientDolgotaG", 3, 0, 179, "dg", "060"},   {"ClientDolgotaM", 2, 0, 59, "dm", "36"},
     };
     ASSERT_EQ(std::size(known), InputFieldSpecs.size());
     for (std::size_t i = 0; i < std::size(known); ++i) {
@@ -73,20 +69,15 @@ TEST(FieldRules, DateFieldExit)
         bool keepFocus;
     };
     const Case cases[] = {
-        {"15", 1, &Day, "01", false},   // a lone 1 typed over 15
-        {"05", 1, &Day, "05", false},   // 0 typed over 15 keeps the 5
-        {"45", 1, &Day, "45", true},    // 4 cannot complete: above the limit
-        {"39", 2, &Day, "39", true},
-        {"7", 1, &Day, "07", false},
-        {"", 0, &Day, "20", false},     // start-up text
-        {"00", 0, &Day, "20", false},
-        {"0", 1, &Day, "20", false},
-        {"12", 1, &Month, "01", false},
-        {"13", 2, &Month, "13", true},
-        {"2", 1, &Month, "02", false},
-        {"7", 1, &Year, "0007", false},
-        {"5001", 4, &Year, "5001", true},
-        {"0000", 4, &Year, "0020", false}, // start-up text, then zeros in front
+        {"15", 1, &Day, "01", false}, // a lone 1 typed over 15
+        {"05", 1, &Day, "05", false}, // 0 typed over 15 keeps the 5
+        {"45", 1, &Day, "45", true},  // 4 cannot complete: above the limit
+        {"39", 2, &Day, "39", true},      {"7", 1, &Day, "07", false},
+        {"", 0, &Day, "20", false}, // start-up text
+        {"00", 0, &Day, "20", false},     {"0", 1, &Day, "20", false},
+        {"12", 1, &Month, "01", false},   {"13", 2, &Month, "13", true},
+        {"2", 1, &Month, "02", false},    {"7", 1, &Year, "0007", false},
+        {"5001", 4, &Year, "5001", true}, {"0000", 4, &Year, "0020", false}, // start-up text, then zeros in front
         {"000", 3, &Year, "0020", false},
     };
     for (const Case &c : cases) {

@@ -9,9 +9,9 @@ TEST(FieldText, ParseDecimalAcceptsOnlyPlainIntegers)
         std::optional<std::int32_t> value;
     };
     const Case cases[] = {
-        {"05", 5},    {"-3", -3},   {"+7", 7},          {"0000", 0},        {"2147483647", INT32_MAX},
-        {"", {}},     {"-", {}},    {" 5", {}},         {"5 ", {}},         {"5a", {}},
-        {"1.5", {}},  {"--1", {}},  {"2147483648", {}}, {"99999999999", {}}, {"0x10", {}},
+        {"05", 5},   {"-3", -3},  {"+7", 7},          {"0000", 0},         {"2147483647", INT32_MAX},
+        {"", {}},    {"-", {}},   {" 5", {}},         {"5 ", {}},          {"5a", {}},
+        {"1.5", {}}, {"--1", {}}, {"2147483648", {}}, {"99999999999", {}}, {"0x10", {}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ParseDecimal(c.text), c.value) << "text \"" << c.text << '"';
@@ -41,9 +41,8 @@ TEST(FieldText, EveryNumericFieldMustBeANumber)
     EXPECT_EQ(input->Hemisphere, "W");
 
     for (std::string FieldTexts::*field :
-         {&FieldTexts::Day, &FieldTexts::Month, &FieldTexts::Year, &FieldTexts::Hour,
-          &FieldTexts::Minute, &FieldTexts::Correction, &FieldTexts::LongitudeDegrees,
-          &FieldTexts::LongitudeMinutes}) {
+         {&FieldTexts::Day, &FieldTexts::Month, &FieldTexts::Year, &FieldTexts::Hour, &FieldTexts::Minute,
+          &FieldTexts::Correction, &FieldTexts::LongitudeDegrees, &FieldTexts::LongitudeMinutes}) {
         FieldTexts bad = good;
         bad.*field = "";
         EXPECT_FALSE(ReadChartInput(bad));

@@ -70,9 +70,18 @@ TEST(HelpText, LinesAndTheirEnds)
         {"empty line", "A\r\n\r\nB", "\r\nA\r\n\r\nB"},
         {"one empty line", "\r\n", "\r\n"},
         {"empty file", "", ""},
-        {"Ctrl-Z in the third line", "1\r\n2\r\n3a\x1A" "3b\r\n4\r\n", "\r\n1\r\n2\r\n3a"},
-        {"Ctrl-Z at a line start", "1\r\n\x1A" "2", "\r\n1"},
-        {"Ctrl-Z first", "\x1A" "1\r\n", ""},
+        {"Ctrl-Z in the third line",
+         "1\r\n2\r\n3a\x1A"
+         "3b\r\n4\r\n",
+         "\r\n1\r\n2\r\n3a"},
+        {"Ctrl-Z at a line start",
+         "1\r\n\x1A"
+         "2",
+         "\r\n1"},
+        {"Ctrl-Z first",
+         "\x1A"
+         "1\r\n",
+         ""},
         {"UTF-8", "Помощь\r\n", "\r\nПомощь"},
         {"Windows-1251", "\xcf\xee\xec\xee\xf9\xfc\r\n\xc5\xf1\xf2\xfc", "\r\nПомощь\r\nЕсть"},
     };
@@ -97,10 +106,7 @@ TEST_F(HelpFile, IsReadFromTheWorkingDirectoryOnEveryUse)
     EXPECT_EQ(ReadHelpText(), QStringLiteral("\r\nНовая"));
 }
 
-TEST_F(HelpFile, MissingFile)
-{
-    EXPECT_EQ(ErrorOfRead(), QStringLiteral("File not found"));
-}
+TEST_F(HelpFile, MissingFile) { EXPECT_EQ(ErrorOfRead(), QStringLiteral("File not found")); }
 
 // A directory of that name opens but cannot be read: an I/O error with the
 // system's number. (Permission bits cannot stop root, so the access case is

@@ -14,10 +14,7 @@
 class MainCommands : public MainFormTest
 {
 protected:
-    const QImage &image(const char *name)
-    {
-        return form->findChild<ImageArea *>(QString::fromLatin1(name))->image();
-    }
+    const QImage &image(const char *name) { return form->findChild<ImageArea *>(QString::fromLatin1(name))->image(); }
     // The commands as their button or menu item runs them.
     void calculate() { form->findChild<QPushButton *>("BitBtn1")->click(); }
     void copy() { form->findChild<QPushButton *>("Bit2")->click(); }
@@ -67,8 +64,9 @@ TEST_F(MainCommands, CopyOfAnImpossibleDateChangesNothing)
     put("ClientYear", "-1"); // a date the toolkit has, before year 1
     modals.expect();
     copy();
-    EXPECT_EQ(modals.messages(), (QStringList{"Invalid argument to date encode.", "'' is not a valid integer value.",
-                                              "Invalid argument to date encode."}));
+    EXPECT_EQ(modals.messages(),
+              (QStringList{"Invalid argument to date encode.", "'' is not a valid integer value.",
+                           "Invalid argument to date encode."}));
     EXPECT_EQ(copyCaption(), "Копия");
     EXPECT_EQ(image("Image4"), before);
 }
@@ -151,8 +149,8 @@ TEST_F(MainCommands, MessagesShowPastedMarkupAsPlainText)
     put("ClientDay", "31");
     put("ClientMonth", "02");
     calculate();
-    ASSERT_EQ(modals.messages(), (QStringList{"'<img src=x>' is not a valid integer value.",
-                                              "Установленная дата не существует"}));
+    ASSERT_EQ(modals.messages(),
+              (QStringList{"'<img src=x>' is not a valid integer value.", "Установленная дата не существует"}));
     for (const ModalWatcher::Seen &box : modals.seen())
         EXPECT_EQ(box.format, Qt::PlainText) << box.text.toStdString();
 }

@@ -19,10 +19,7 @@
 #include "SettingsStore.h"
 #include "Unit2.h"
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 inline void PrintTo(const QStringList &texts, std::ostream *out)
 {
@@ -97,8 +94,8 @@ protected:
     void enter(const QString &day, const QString &month, const QString &year, const QString &hour,
                const QString &minute, const QString &correction, const QString &degrees, const QString &minutes)
     {
-        const char *names[] = {"ClientDay", "ClientMonth", "ClientYear", "ClientHour",
-                               "ClientMinute", "ClientTime", "ClientDolgotaG", "ClientDolgotaM"};
+        const char *names[] = {"ClientDay",    "ClientMonth", "ClientYear",     "ClientHour",
+                               "ClientMinute", "ClientTime",  "ClientDolgotaG", "ClientDolgotaM"};
         const QString texts[] = {day, month, year, hour, minute, correction, degrees, minutes};
         for (int i = 0; i < 8; ++i)
             put(names[i], texts[i]);

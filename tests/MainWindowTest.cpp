@@ -32,10 +32,7 @@ bool HasInk(const QImage &image, QRect area)
 class MainWindow : public MainFormTest
 {
 protected:
-    const QImage &image(const char *name)
-    {
-        return form->findChild<ImageArea *>(QString::fromLatin1(name))->image();
-    }
+    const QImage &image(const char *name) { return form->findChild<ImageArea *>(QString::fromLatin1(name))->image(); }
     void calculate() { QTest::mouseClick(form->findChild<QPushButton *>("BitBtn1"), Qt::LeftButton); }
 };
 
@@ -79,8 +76,8 @@ TEST_F(MainWindow, CalculatesAndDrawsAKnownMoment)
     const QImage &table = image("Image1");
     EXPECT_EQ(QColor(table.pixel(0, 40)), QColor(0, 0, 255));     // frame
     EXPECT_EQ(QColor(table.pixel(3, 40)), QColor(255, 255, 185)); // background
-    EXPECT_TRUE(HasInk(table, {9, 31, 20, 10}));                    // hour stem
-    EXPECT_TRUE(HasInk(image("Image2"), {10, 8, 6, 10}));           // year square cell
+    EXPECT_TRUE(HasInk(table, {9, 31, 20, 10}));                  // hour stem
+    EXPECT_TRUE(HasInk(image("Image2"), {10, 8, 6, 10}));         // year square cell
     EXPECT_FALSE(HasInk(image("Image3"), {2, 2, 6, 4}));
 }
 
@@ -235,7 +232,7 @@ TEST_F(MainWindow, UnreadableStoredValuesStopTheStartUp)
     start();
     EXPECT_EQ(modals.messages(), QStringList{"Invalid data type for 'dg'"});
     EXPECT_EQ(text("ClientTime"), "07");
-    EXPECT_EQ(text("ClientDolgotaM"), ""); // never read
+    EXPECT_EQ(text("ClientDolgotaM"), "");               // never read
     EXPECT_TRUE(form->result().HourPillar.Stem.empty()); // no calculation ran
 
     form->close();

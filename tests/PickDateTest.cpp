@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
 
-    template<typename W = QWidget>
+    template <typename W = QWidget>
     W *child(const char *name)
     {
         return dialog.findChild<W *>(QString::fromLatin1(name));
@@ -70,7 +70,7 @@ TEST_F(PickDateTest, LayoutFollowsTheDesign)
     EXPECT_EQ(dialog.size(), QSize(260, 193));
     const std::pair<const char *, QRect> places[] = {
         {"Panel1", {0, 0, 104, 26}},       {"SpinButton1", {104, 0, 16, 26}}, {"Panel2", {136, 0, 105, 26}},
-        {"SpinButton2", {240, 0, 16, 26}}, {"Calendar1", {0, 39, 260, 97}},  {"Panel3", {0, 140, 260, 53}},
+        {"SpinButton2", {240, 0, 16, 26}}, {"Calendar1", {0, 39, 260, 97}},   {"Panel3", {0, 140, 260, 53}},
         {"BitBtn1", {8, 9, 113, 33}},      {"BitBtn2", {136, 9, 113, 33}},
     };
     for (const auto &[name, geometry] : places) {
@@ -140,8 +140,8 @@ TEST_F(PickDateBoxTest, ArrowsStepMonthAndYear)
         {{"28", "02", "2023"}, "SpinButton2", true, {2024, 2, 28}, 1},
     };
     for (const Case &c : cases) {
-        const std::string name = c.from[0].toStdString() + "." + c.from[1].toStdString() + "."
-            + c.from[2].toStdString() + " " + c.arrowName + (c.up ? " up" : " down");
+        const std::string name = c.from[0].toStdString() + "." + c.from[1].toStdString() + "." + c.from[2].toStdString()
+            + " " + c.arrowName + (c.up ? " up" : " down");
         open(c.from);
         QSignalSpy changes(dialog.calendar(), &TCalendar::changed);
         arrow(c.arrowName, c.up);

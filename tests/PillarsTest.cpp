@@ -19,11 +19,10 @@ TEST(Pillars, HourBranchNumbers)
         int hour;
         const char *branch;
     };
-    const Case cases[] = {{23, "ВОД"}, {0, "ВОД"}, {1, "зем"}, {2, "зем"},
+    const Case cases[] = {{23, "ВОД"}, {0, "ВОД"},  {1, "зем"},  {2, "зем"},
                           {3, "ДЕР"},  {12, "ОГО"}, {21, "вод"}, {22, "вод"}};
     for (const Case &c : cases)
-        EXPECT_EQ(BuildPillars(2024, 1, {2024, 3, 1}, c.hour).HourPillar.Branch, c.branch)
-            << "hour " << c.hour;
+        EXPECT_EQ(BuildPillars(2024, 1, {2024, 3, 1}, c.hour).HourPillar.Branch, c.branch) << "hour " << c.hour;
 }
 
 TEST(Pillars, HourStemFollowsTheDayStem)

@@ -45,14 +45,18 @@ TEST(PlaceOptions, OffsetsThatAreNoCorrectionAreErrors)
     };
     const Case cases[] = {
         {{"Ыщщщ", ""}, At(15, 7, 1985, 10, 0), "no place matches \"Ыщщщ\""},
-        {{"", "Asia/Kolkata"}, At(15, 7, 1985, 10, 0),
+        {{"", "Asia/Kolkata"},
+         At(15, 7, 1985, 10, 0),
          "zone Asia/Kolkata at 15.07.1985 10:00: the clock was +5:30 from UT, not whole hours"},
-        {{"", "Europe/Moscow"}, At(29, 9, 1985, 2, 30),
+        {{"", "Europe/Moscow"},
+         At(29, 9, 1985, 2, 30),
          "zone Europe/Moscow at 29.09.1985 02:30: the local time happened twice, clocks moved back (+4 or +3)"},
-        {{"", "Europe/Moscow"}, At(31, 3, 1985, 2, 30),
+        {{"", "Europe/Moscow"},
+         At(31, 3, 1985, 2, 30),
          "zone Europe/Moscow at 31.03.1985 02:30: no such local time, clocks moved forward (+3 then +4)"},
         {{"", "Mars/Olympus"}, At(15, 7, 1985, 10, 0), "zone \"Mars/Olympus\" is not a known time zone"},
-        {{"Москва", ""}, At(15, 7, 1915, 10, 0),
+        {{"Москва", ""},
+         At(15, 7, 1915, 10, 0),
          "Москва, Россия: zone Europe/Moscow at 15.07.1915 10:00: the clock was +2:30:17 from UT, "
          "not whole hours"},
     };
@@ -85,8 +89,8 @@ TEST(PlaceOptions, BatchLinesWithAZone)
 
 TEST(PlaceOptions, OutputNamesThePlace)
 {
-    const PlaceUsed kazan{"Казань", "Республика Татарстан", "Россия", "Europe/Moscow", 4,
-                          "Казань, Республика Татарстан, Россия"};
+    const PlaceUsed kazan{
+        "Казань", "Республика Татарстан", "Россия", "Europe/Moscow", 4, "Казань, Республика Татарстан, Россия"};
     EXPECT_EQ(JsonWithPlace("{\"input\":\"x\"}", kazan),
               "{\"input\":\"x\",\"place\":{\"name\":\"Казань\",\"region\":\"Республика Татарстан\","
               "\"country\":\"Россия\",\"zone\":\"Europe/Moscow\",\"offset\":\"+4\"}}");

@@ -9,10 +9,7 @@
 #include "MessageCatalog.h"
 #include "SearchKey.h"
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 inline void PrintTo(const LongitudeArc &arc, std::ostream *out)
 {
@@ -90,10 +87,8 @@ TEST(CitySearch, QueriesThatFindNothing)
 TEST(SearchKeys, FoldCaseMarksApostrophesAndHyphens)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"Kazan’", "kazan"},
-        {"Ростов-на-Дону", "ростов на дону"},
-        {"Ёлкино", "елкино"},
-        {"  São   Paulo ", "sao paulo"},
+        {"Kazan’", "kazan"},  {"Ростов-на-Дону", "ростов на дону"},
+        {"Ёлкино", "елкино"}, {"  São   Paulo ", "sao paulo"},
         {"KRAKÓW", "krakow"},
     };
     for (const auto &[text, key] : cases)
@@ -163,8 +158,7 @@ TEST(ClockOffsets, PublishedOffsetsOfTheClock)
 TEST(ClockOffsets, Texts)
 {
     const std::pair<int, const char *> cases[] = {
-        {4 * 3600, "+4"}, {-3 * 3600, "-3"}, {0, "+0"},
-        {19800, "+5:30"}, {-34200, "-9:30"}, {9017, "+2:30:17"},
+        {4 * 3600, "+4"}, {-3 * 3600, "-3"}, {0, "+0"}, {19800, "+5:30"}, {-34200, "-9:30"}, {9017, "+2:30:17"},
     };
     for (const auto &[seconds, text] : cases)
         EXPECT_EQ(OffsetText(seconds), QString::fromUtf8(text)) << seconds;
@@ -174,14 +168,9 @@ TEST(ClockOffsets, Texts)
 TEST(LongitudeArcs, NearestMinuteAndHemisphere)
 {
     const std::pair<double, LongitudeArc> cases[] = {
-        {49.12214, {49, 7, "E"}},
-        {-74.00597, {74, 0, "W"}},
-        {10.0 + 59.5 / 60, {11, 0, "E"}},
-        {10.0 + 59.49 / 60, {10, 59, "E"}},
-        {-0.004, {0, 0, "E"}},
-        {0.0, {0, 0, "E"}},
-        {179.999, {179, 59, "E"}},
-        {-179.9999, {179, 59, "W"}},
+        {49.12214, {49, 7, "E"}},           {-74.00597, {74, 0, "W"}},   {10.0 + 59.5 / 60, {11, 0, "E"}},
+        {10.0 + 59.49 / 60, {10, 59, "E"}}, {-0.004, {0, 0, "E"}},       {0.0, {0, 0, "E"}},
+        {179.999, {179, 59, "E"}},          {-179.9999, {179, 59, "W"}},
     };
     for (const auto &[longitude, arc] : cases)
         EXPECT_EQ(ArcOf(longitude), arc) << longitude;

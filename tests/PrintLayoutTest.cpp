@@ -28,8 +28,7 @@ Page Record(qint64 width, qint64 height, const PrintTexts &texts, const ChartRes
             page.lines.emplace_back(op.x1, op.y1, op.x2, op.y2);
             EXPECT_EQ(op.pen, QColor(Qt::black)) << "line " << page.lines.size();
             EXPECT_EQ(op.penWidth, 6) << "line " << page.lines.size();
-        }
-        else if (op.kind == CanvasOp::Kind::Text)
+        } else if (op.kind == CanvasOp::Kind::Text)
             page.texts.push_back(op);
     }
     return page;
@@ -60,10 +59,9 @@ struct TextCase {
 TEST(PrintLayout, A4At600DpiLinesInOrder)
 {
     const Page page = Record(4960, 7015, SampleTexts, SampleResult());
-    const std::vector<Segment> table = {
-        {200, 400, 2900, 400}, {200, 600, 3575, 600}, {200, 800, 3575, 800},
-        {200, 400, 200, 800},  {875, 200, 875, 800},  {1550, 200, 1550, 800},
-        {2225, 200, 2225, 800}, {2900, 400, 2900, 800}};
+    const std::vector<Segment> table = {{200, 400, 2900, 400},  {200, 600, 3575, 600}, {200, 800, 3575, 800},
+                                        {200, 400, 200, 800},   {875, 200, 875, 800},  {1550, 200, 1550, 800},
+                                        {2225, 200, 2225, 800}, {2900, 400, 2900, 800}};
     std::vector<Segment> expected = table;
     for (int left : {200, 1550}) {
         for (int y : {1050, 1250, 1450, 1650})
@@ -77,16 +75,22 @@ TEST(PrintLayout, A4At600DpiLinesInOrder)
 TEST(PrintLayout, A4At600DpiTextsFontsAndOrder)
 {
     const Page page = Record(4960, 7015, SampleTexts, SampleResult());
-    const std::vector<TextCase> expected = {
-        {"Час", 312, 230, 12, false, false}, {"День", 987, 230, 12, false, false},
-        {"Месяц", 1662, 230, 12, false, false}, {"Год", 2337, 230, 12, false, false},
-        {"небесный ствол", 3000, 430, 12, false, false}, {"земная ветвь", 3000, 630, 12, false, false},
-        {"06.12.2026    14:05", 3000, 230, 14, true, true},
-        {"ЗЕМ", 312, 430, 12, true, false}, {"ОГО", 312, 630, 12, true, false},
-        {"дер", 987, 430, 12, true, false}, {"вод", 987, 630, 12, true, false},
-        {"ОГО", 1662, 430, 12, true, false}, {"ВОД", 1662, 630, 12, true, false},
-        {"зем", 2337, 430, 12, true, false}, {"дер", 2337, 630, 12, true, false},
-        {"Квадрат Года", 200, 900, 12, false, false}};
+    const std::vector<TextCase> expected = {{"Час", 312, 230, 12, false, false},
+                                            {"День", 987, 230, 12, false, false},
+                                            {"Месяц", 1662, 230, 12, false, false},
+                                            {"Год", 2337, 230, 12, false, false},
+                                            {"небесный ствол", 3000, 430, 12, false, false},
+                                            {"земная ветвь", 3000, 630, 12, false, false},
+                                            {"06.12.2026    14:05", 3000, 230, 14, true, true},
+                                            {"ЗЕМ", 312, 430, 12, true, false},
+                                            {"ОГО", 312, 630, 12, true, false},
+                                            {"дер", 987, 430, 12, true, false},
+                                            {"вод", 987, 630, 12, true, false},
+                                            {"ОГО", 1662, 430, 12, true, false},
+                                            {"ВОД", 1662, 630, 12, true, false},
+                                            {"зем", 2337, 430, 12, true, false},
+                                            {"дер", 2337, 630, 12, true, false},
+                                            {"Квадрат Года", 200, 900, 12, false, false}};
     ASSERT_EQ(page.texts.size(), expected.size() + 9 + 1 + 9);
     for (size_t i = 0; i < expected.size(); ++i) {
         const CanvasOp &op = page.texts[i];
@@ -202,7 +206,8 @@ TEST(PrintLayout, TextsStayClearOfLinesAtAnyResolution)
         std::vector<QString> names;
         for (const CanvasOp &op : canvas.recorded()) {
             if (op.kind == CanvasOp::Kind::Line) {
-                lines.push_back(QRect(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2)).normalized()
+                lines.push_back(QRect(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2))
+                                    .normalized()
                                     .adjusted(-op.penWidth / 2, -op.penWidth / 2, op.penWidth / 2, op.penWidth / 2));
                 continue;
             }

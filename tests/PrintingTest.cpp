@@ -57,13 +57,10 @@ TEST(Printing, PdfPageHoldsTheChart)
     ASSERT_GE(printer.height(), 1500) << "the layout would collapse";
     ASSERT_TRUE(PrintChart(printer, PrintTexts{"6", "12", "2026", "9", "5"}, SampleResult()));
     const QString text = PdfText(fileName);
-    for (const char *expected : {"Час", "День", "Месяц", "Год", "небесный ствол", "земная ветвь",
-                                 "Квадрат Года", "Квадрат Месяца", "ЗЕМ", "ОГО", "дер", "вод", "МЕТ",
-                                 "ВОД", "зем", "мет"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " missing from:\n"
-                                                                << text.toStdString();
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("6\\.12\\.2026\\s+9:5"))))
-        << text.toStdString();
+    for (const char *expected : {"Час", "День", "Месяц", "Год", "небесный ствол", "земная ветвь", "Квадрат Года",
+                                 "Квадрат Месяца", "ЗЕМ", "ОГО", "дер", "вод", "МЕТ", "ВОД", "зем", "мет"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " missing from:\n" << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("6\\.12\\.2026\\s+9:5")))) << text.toStdString();
     EXPECT_EQ(printer.printerState(), QPrinter::Idle);
 }
 
@@ -105,9 +102,8 @@ TEST(Printing, OnlyAPrinterThatIsNotStoppedAndAcceptsJobsGetsTheJob)
         const char *state, *accepting;
         bool takesJobs;
     } cases[] = {
-        {"3", "true", true},   {"4", "true", true},   {"5", "true", false}, {"3", "false", false},
-        {"4", "false", false}, {"5", "false", false}, {"", "", true},       {"", "false", false},
-        {"5", "", false},
+        {"3", "true", true},   {"4", "true", true}, {"5", "true", false}, {"3", "false", false}, {"4", "false", false},
+        {"5", "false", false}, {"", "", true},      {"", "false", false}, {"5", "", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(PrinterTakesJobs({QString::fromLatin1(c.state), QString::fromLatin1(c.accepting)}), c.takesJobs)

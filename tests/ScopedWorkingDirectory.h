@@ -9,9 +9,9 @@ class ScopedWorkingDirectory
 {
 public:
     explicit ScopedWorkingDirectory(const QString &path)
-        : m_previous(QDir::currentPath()), m_changed(QDir::setCurrent(path))
-    {
-    }
+        : m_previous(QDir::currentPath())
+        , m_changed(QDir::setCurrent(path))
+    { }
     ~ScopedWorkingDirectory() { QDir::setCurrent(m_previous); }
     ScopedWorkingDirectory(const ScopedWorkingDirectory &) = delete;
     ScopedWorkingDirectory &operator=(const ScopedWorkingDirectory &) = delete;

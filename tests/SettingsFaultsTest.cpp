@@ -40,7 +40,8 @@ public:
         if (form)
             form->close(); // a refused close is followed by one that closes
         form.reset();
-        QFile::setPermissions(m_config.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(m_config.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_CONFIG_HOME", m_previous);
     }
 
@@ -63,7 +64,10 @@ public:
         return ::lstat(QFile::encodeName(file).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
     }
     void startWithStore() { start(store); }
-    QString stored(const char *name) { return QSettings(path(), QSettings::IniFormat).value(QStringLiteral("sdvg/") + name).toString(); }
+    QString stored(const char *name)
+    {
+        return QSettings(path(), QSettings::IniFormat).value(QStringLiteral("sdvg/") + name).toString();
+    }
 
     QtSettingsStore store;
 

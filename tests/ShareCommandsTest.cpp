@@ -29,8 +29,8 @@ protected:
     QStringList windowState()
     {
         QStringList state;
-        for (const char *name : {"ClientDay", "ClientMonth", "ClientYear", "ClientHour", "ClientMinute",
-                                 "ClientTime", "ClientDolgotaG", "ClientDolgotaM"})
+        for (const char *name : {"ClientDay", "ClientMonth", "ClientYear", "ClientHour", "ClientMinute", "ClientTime",
+                                 "ClientDolgotaG", "ClientDolgotaM"})
             state << text(name);
         state << form->findChild<QGroupBox *>(QStringLiteral("GroupBox3"))->title();
         for (int i = 1; i <= 6; ++i) {
@@ -40,7 +40,10 @@ protected:
         return state;
     }
 
-    void press(QKeyCombination keys) { QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers()); }
+    void press(QKeyCombination keys)
+    {
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+    }
 };
 
 } // namespace
@@ -146,11 +149,13 @@ TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
             EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
         }
     }
-    EXPECT_EQ(names, QStringList({QStringLiteral("N7"), QStringLiteral("NSave"), QStringLiteral("NCopyText"),
-                                  QStringLiteral("NCopyPicture"), QStringLiteral("NPlace"), QStringLiteral("N8"),
-                                  QStringLiteral("N9")}));
-    EXPECT_EQ(keys, QStringList({QStringLiteral("F8"), QStringLiteral("Ctrl+S"), QStringLiteral("Ctrl+Shift+C"),
-                                 QString(), QStringLiteral("Ctrl+M"), QString(), QStringLiteral("Ctrl+X")}));
+    EXPECT_EQ(names,
+              QStringList({QStringLiteral("N7"), QStringLiteral("NSave"), QStringLiteral("NCopyText"),
+                           QStringLiteral("NCopyPicture"), QStringLiteral("NPlace"), QStringLiteral("N8"),
+                           QStringLiteral("N9")}));
+    EXPECT_EQ(keys,
+              QStringList({QStringLiteral("F8"), QStringLiteral("Ctrl+S"), QStringLiteral("Ctrl+Shift+C"), QString(),
+                           QStringLiteral("Ctrl+M"), QString(), QStringLiteral("Ctrl+X")}));
     field("ClientDay")->setFocus();
     press(Qt::CTRL | Qt::Key_S);
     EXPECT_TRUE(modals.messages().isEmpty());

@@ -34,11 +34,10 @@ TEST(SolarTermCache, ChartsWithTheCacheEqualChartsWithout)
     // of the same year), January around the 285-degree term, year 1, the
     // last February the ephemeris covers and a year beyond it.
     const ChartInput inputs[] = {
-        {2, 2, 2024, 12, 0, 5, 60, 36, "E"}, {10, 2, 2024, 12, 0, 5, 60, 36, "E"},
-        {3, 2, 2025, 20, 0, 0, 0, 0, "E"},   {4, 2, 2024, 0, 0, -5, 0, 0, "E"},
-        {5, 1, 2024, 12, 0, 0, 0, 0, "E"},   {6, 1, 2024, 12, 0, 0, 0, 0, "E"},
-        {1, 1, 1, 0, 30, 5, 0, 0, "E"},      {1, 2, 3003, 12, 0, 0, 0, 0, "E"},
-        {1, 3, 3003, 12, 0, 0, 0, 0, "E"},   {1, 1, 4000, 12, 0, 5, 60, 36, "E"},
+        {2, 2, 2024, 12, 0, 5, 60, 36, "E"}, {10, 2, 2024, 12, 0, 5, 60, 36, "E"}, {3, 2, 2025, 20, 0, 0, 0, 0, "E"},
+        {4, 2, 2024, 0, 0, -5, 0, 0, "E"},   {5, 1, 2024, 12, 0, 0, 0, 0, "E"},    {6, 1, 2024, 12, 0, 0, 0, 0, "E"},
+        {1, 1, 1, 0, 30, 5, 0, 0, "E"},      {1, 2, 3003, 12, 0, 0, 0, 0, "E"},    {1, 3, 3003, 12, 0, 0, 0, 0, "E"},
+        {1, 1, 4000, 12, 0, 5, 60, 36, "E"},
     };
     SolarTermCache cache;
     const SolarTermOptions cached{TermSearch::Fast, &cache};
@@ -59,8 +58,7 @@ TEST(SolarTermCache, ChartsWithTheCacheEqualChartsWithout)
 bool CorrectionDecides(const ChartDetails &chart, const SolarTermOptions &options)
 {
     const auto uncorrected = FindSolarTerms(chart.Moment, chart.SunLongitude, 0, options);
-    return uncorrected->SolarMonth != chart.Terms.SolarMonth
-        || uncorrected->SearchYear != chart.Terms.SearchYear;
+    return uncorrected->SolarMonth != chart.Terms.SolarMonth || uncorrected->SearchYear != chart.Terms.SearchYear;
 }
 
 TEST(SolarTermCache, MixedCorrectionsAndHemispheresEqualTheStepByStepSearch)

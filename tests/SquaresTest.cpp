@@ -34,8 +34,7 @@ TEST(Squares, MonthSquareFromGroupAndMonth)
         {0, 1, {{{1, 6, 8}, {9, 2, 4}, {5, 7, 3}}}},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(ComputeMonthSquare(c.group, c.month), c.square)
-            << "group " << c.group << " month " << c.month;
+        EXPECT_EQ(ComputeMonthSquare(c.group, c.month), c.square) << "group " << c.group << " month " << c.month;
 }
 
 TEST(Squares, EveryCentreGivesTheLoShuArrangement)
@@ -43,14 +42,10 @@ TEST(Squares, EveryCentreGivesTheLoShuArrangement)
     // The arrangement of each centre number, the Lo Shu square (centre 5)
     // with every number moved on by the same step.
     const std::pair<int, Square> arrangements[] = {
-        {1, {{{9, 5, 7}, {8, 1, 3}, {4, 6, 2}}}},
-        {2, {{{1, 6, 8}, {9, 2, 4}, {5, 7, 3}}}},
-        {3, {{{2, 7, 9}, {1, 3, 5}, {6, 8, 4}}}},
-        {4, {{{3, 8, 1}, {2, 4, 6}, {7, 9, 5}}}},
-        {5, {{{4, 9, 2}, {3, 5, 7}, {8, 1, 6}}}},
-        {6, {{{5, 1, 3}, {4, 6, 8}, {9, 2, 7}}}},
-        {7, {{{6, 2, 4}, {5, 7, 9}, {1, 3, 8}}}},
-        {8, {{{7, 3, 5}, {6, 8, 1}, {2, 4, 9}}}},
+        {1, {{{9, 5, 7}, {8, 1, 3}, {4, 6, 2}}}}, {2, {{{1, 6, 8}, {9, 2, 4}, {5, 7, 3}}}},
+        {3, {{{2, 7, 9}, {1, 3, 5}, {6, 8, 4}}}}, {4, {{{3, 8, 1}, {2, 4, 6}, {7, 9, 5}}}},
+        {5, {{{4, 9, 2}, {3, 5, 7}, {8, 1, 6}}}}, {6, {{{5, 1, 3}, {4, 6, 8}, {9, 2, 7}}}},
+        {7, {{{6, 2, 4}, {5, 7, 9}, {1, 3, 8}}}}, {8, {{{7, 3, 5}, {6, 8, 1}, {2, 4, 9}}}},
         {9, {{{8, 4, 6}, {7, 9, 2}, {3, 5, 1}}}},
     };
     for (int group = 0; group < 3; ++group)

@@ -20,22 +20,18 @@ std::string Describe(const TermStart &start, std::int32_t correction)
 
 void ExpectSameTerm(const TermStart &start, std::int32_t correction)
 {
-    const auto literal =
-        FindSolarTerm(start.Year, start.Month, start.Target, correction, TermSearch::Literal);
+    const auto literal = FindSolarTerm(start.Year, start.Month, start.Target, correction, TermSearch::Literal);
     const auto fast = FindSolarTerm(start.Year, start.Month, start.Target, correction);
     EXPECT_TRUE(SameMoment(literal, fast))
-        << Describe(start, correction) << ": literal " << literal.value_or(-1) << " fast "
-        << fast.value_or(-1);
+        << Describe(start, correction) << ": literal " << literal.value_or(-1) << " fast " << fast.value_or(-1);
 }
 
 void ExpectSameWalk(const TermStart &start, int maxSteps)
 {
-    const auto literal =
-        SearchTerm(start.Year, start.Month, start.Target, TermSearch::Literal, maxSteps);
+    const auto literal = SearchTerm(start.Year, start.Month, start.Target, TermSearch::Literal, maxSteps);
     const auto fast = SearchTerm(start.Year, start.Month, start.Target, TermSearch::Fast, maxSteps);
-    EXPECT_TRUE(SameMoment(literal, fast))
-        << Describe(start, 0) << " within " << maxSteps << " steps: literal "
-        << literal.value_or(-1) << " fast " << fast.value_or(-1);
+    EXPECT_TRUE(SameMoment(literal, fast)) << Describe(start, 0) << " within " << maxSteps << " steps: literal "
+                                           << literal.value_or(-1) << " fast " << fast.value_or(-1);
 }
 
 } // namespace
@@ -82,15 +78,12 @@ TEST(TermSearch, FastMatchesLiteralWhenTheStepsRunOut)
 {
     // Forward (2024), backward (spring of 2025 fell on 3 February) and the
     // January start; around the step count each search needs.
-    for (const TermStart &start : {TermStart{2024, 2, 315}, TermStart{2025, 2, 315},
-                                   TermStart{2024, 1, 285}}) {
+    for (const TermStart &start : {TermStart{2024, 2, 315}, TermStart{2025, 2, 315}, TermStart{2024, 1, 285}}) {
         int fails = 0;
         int settles = 1000;
         while (settles - fails > 1) {
             const int middle = (fails + settles) / 2;
-            (SearchTerm(start.Year, start.Month, start.Target, TermSearch::Literal, middle)
-                 ? settles
-                 : fails) = middle;
+            (SearchTerm(start.Year, start.Month, start.Target, TermSearch::Literal, middle) ? settles : fails) = middle;
         }
         ASSERT_GT(settles, 10) << Describe(start, 0);
         for (int maxSteps : {0, 1, 2, 3, settles - 2, settles - 1, settles, settles + 1})

@@ -6,8 +6,8 @@
 
 namespace {
 
-ChartInput Input(int day, int month, int year, int hour, int minute, int correction, int degrees,
-                 int minutes, const char *hemisphere = "E")
+ChartInput Input(int day, int month, int year, int hour, int minute, int correction, int degrees, int minutes,
+                 const char *hemisphere = "E")
 {
     return {day, month, year, hour, minute, correction, degrees, minutes, hemisphere};
 }
@@ -64,16 +64,15 @@ TEST(TimeScale, WholeHourOfLocalMeanTimeIsNeverLost)
                     for (int hour : {0, 5, 11, 22, 23}) {
                         const ChartInput in =
                             Input(28, 2, 2024, hour, minute, correction, degrees, arcMinutes, hemisphere);
-                        const std::int64_t seconds = hour * 3600 + minute * 60 - correction * 3600
-                            + lonSeconds + 3600;
+                        const std::int64_t seconds = hour * 3600 + minute * 60 - correction * 3600 + lonSeconds + 3600;
                         const CalendarDate date =
                             CalendarOf(JulianDay(2024, 2, 28, 12) + FloorDiv(seconds, 86400)).Date;
                         const int lmtHour = static_cast<int>(FloorMod(seconds - 3600, 86400) / 3600);
                         const ChartMoment m = ChartMomentOf(in);
-                        ASSERT_EQ(m.ChartHour, lmtHour) << degrees << ":" << arcMinutes << hemisphere
-                                                        << " corr " << correction << " hour " << hour;
-                        ASSERT_EQ(m.ChartDate, date) << degrees << ":" << arcMinutes << hemisphere
-                                                     << " corr " << correction << " hour " << hour;
+                        ASSERT_EQ(m.ChartHour, lmtHour)
+                            << degrees << ":" << arcMinutes << hemisphere << " corr " << correction << " hour " << hour;
+                        ASSERT_EQ(m.ChartDate, date)
+                            << degrees << ":" << arcMinutes << hemisphere << " corr " << correction << " hour " << hour;
                         ++checked;
                     }
                 }

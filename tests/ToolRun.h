@@ -17,6 +17,6 @@ inline QString RunTool(const QString &program, const QStringList &arguments)
 // The sample chart's arguments for velmora-chart.
 inline QStringList SampleToolArguments()
 {
-    return {QStringLiteral("06.12.2026"), QStringLiteral("14:05"), QStringLiteral("--correction"),
-            QStringLiteral("3"), QStringLiteral("--longitude"), QStringLiteral("037:37E")};
+    return {QStringLiteral("06.12.2026"), QStringLiteral("14:05"),       QStringLiteral("--correction"),
+            QStringLiteral("3"),          QStringLiteral("--longitude"), QStringLiteral("037:37E")};
 }

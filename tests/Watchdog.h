@@ -23,8 +23,7 @@ public:
     explicit Watchdog(QString fifo = {}, std::chrono::seconds allowed = std::chrono::seconds(5))
         : m_fifo(QFile::encodeName(fifo))
         , m_thread([this, allowed] { watch(allowed); })
-    {
-    }
+    { }
     ~Watchdog()
     {
         {

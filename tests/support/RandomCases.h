@@ -29,8 +29,7 @@ inline TermCase RandomTermCase(std::mt19937_64 &random)
 
 // A chart input of an existing date in years firstYear..lastYear, any clock
 // time, correction and longitude in the ranges the fields keep.
-inline ChartInput RandomChartInput(std::mt19937_64 &random, std::int32_t firstYear,
-                                   std::int32_t lastYear)
+inline ChartInput RandomChartInput(std::mt19937_64 &random, std::int32_t firstYear, std::int32_t lastYear)
 {
     auto pick = [&random](std::int32_t low, std::int32_t high) {
         return std::uniform_int_distribution<std::int32_t>(low, high)(random);

@@ -18,8 +18,7 @@ constexpr int BoxHeight = 105;
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -32,14 +31,14 @@ TAboutBox::TAboutBox(QWidget *parent)
     Panel1->setGeometry(0, 0, BoxWidth, BoxHeight);
     ProductName = addLabel("ProductName", QStringLiteral("Velmora"), 35, 10, Maroon, 11);
     ProductName->setFixedSize(211, 13);
-    Version = addLabel("Version", QStringLiteral("версия ") + QString::fromLatin1(BuildInfo::ShortVersion), 193, 27, Maroon, 11);
+    Version = addLabel("Version", QStringLiteral("версия ") + QString::fromLatin1(BuildInfo::ShortVersion), 193, 27,
+                       Maroon, 11);
     Version->setFixedSize(72, 13);
     Label3 = addLabel("Label3", QStringLiteral("Четыре столпа и квадраты феншуй"), 6, 60, Navy, 12);
     Label2 = addLabel("Label2", QStringLiteral("© Разработчики Velmora"), 6, 76, Navy, 12);
 }
 
-QLabel *TAboutBox::addLabel(const char *name, const QString &text, int left, int top,
-                            unsigned color, int pixelSize)
+QLabel *TAboutBox::addLabel(const char *name, const QString &text, int left, int top, unsigned color, int pixelSize)
 {
     auto *label = new QLabel(text, Panel1);
     label->setObjectName(QString::fromLatin1(name));

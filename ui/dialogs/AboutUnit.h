@@ -19,8 +19,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QLabel *addLabel(const char *name, const QString &text, int left, int top, unsigned color,
-                     int pixelSize);
+    QLabel *addLabel(const char *name, const QString &text, int left, int top, unsigned color, int pixelSize);
 
     QFrame *Panel1 = nullptr;
     QLabel *ProductName = nullptr;

@@ -26,15 +26,9 @@ constexpr int BoxChromeHeight = 120;
 // The widths at which a message box wraps (half the screen, at most 500)
 // and which it never exceeds (the screen less a margin, at most 1000; a
 // small screen's whole width).
-int SoftWidth(int screenWidth)
-{
-    return std::min(screenWidth / 2, 500);
-}
+int SoftWidth(int screenWidth) { return std::min(screenWidth / 2, 500); }
 
-int HardWidth(int screenWidth)
-{
-    return screenWidth <= 1024 ? screenWidth - 40 : std::min(screenWidth - 480, 1000);
-}
+int HardWidth(int screenWidth) { return screenWidth <= 1024 ? screenWidth - 40 : std::min(screenWidth - 480, 1000); }
 
 QRect AvailableArea(const QWidget *parent)
 {

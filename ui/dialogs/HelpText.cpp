@@ -23,10 +23,7 @@ QString Decode(const QByteArray &bytes)
     return legacy(bytes);
 }
 
-[[noreturn]] void ThrowFileError(int errorNumber)
-{
-    throw VelmoraError(FileErrorMessage(errorNumber));
-}
+[[noreturn]] void ThrowFileError(int errorNumber) { throw VelmoraError(FileErrorMessage(errorNumber)); }
 
 // A cut inside a UTF-8 character would make the whole text read as the
 // single-byte code page; the cut moves back to the character's start.

@@ -13,8 +13,7 @@ inline constexpr char HelpFileName[] = "help.txt";
 // comes with the program, some 60 pages of Russian text, and still shown
 // at once. A longer file is cut there, and the text says so at its end.
 inline constexpr qsizetype HelpReadLimit = 256 * 1024;
-inline constexpr char HelpCutNote[] =
-    "[Показаны первые 256 КБ файла help.txt; остальная часть файла не прочитана.]";
+inline constexpr char HelpCutNote[] = "[Показаны первые 256 КБ файла help.txt; остальная часть файла не прочитана.]";
 
 // The text of the help box from the file's bytes: lines end with CR LF or LF,
 // a lone CR is dropped, Ctrl-Z (26) ends the text, and every line follows one

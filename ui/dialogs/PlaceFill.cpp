@@ -23,14 +23,18 @@ QString WhyKept(const City &city, const ClockOffset &offset)
     using Kind = ClockOffset::Kind;
     switch (offset.Type) {
     case Kind::NotWhole:
-        return Kept + QStringLiteral("часы здесь в это время шли на %1 от всемирного времени, "
-                                     "это не целое число часов.").arg(OffsetText(offset.Seconds.front()));
+        return Kept
+            + QStringLiteral("часы здесь в это время шли на %1 от всемирного времени, "
+                             "это не целое число часов.")
+                  .arg(OffsetText(offset.Seconds.front()));
     case Kind::Skipped:
-        return Kept + QStringLiteral("такого времени здесь не было, часы переводили вперёд (%1).")
-                          .arg(OffsetsText(offset.Seconds, QStringLiteral(", затем ")));
+        return Kept
+            + QStringLiteral("такого времени здесь не было, часы переводили вперёд (%1).")
+                  .arg(OffsetsText(offset.Seconds, QStringLiteral(", затем ")));
     case Kind::Doubled:
-        return Kept + QStringLiteral("это время здесь было дважды, часы переводили назад (%1).")
-                          .arg(OffsetsText(offset.Seconds, QStringLiteral(" или ")));
+        return Kept
+            + QStringLiteral("это время здесь было дважды, часы переводили назад (%1).")
+                  .arg(OffsetsText(offset.Seconds, QStringLiteral(" или ")));
     case Kind::UnknownZone:
         return Kept + QStringLiteral("часовой пояс %1 неизвестен системе.").arg(QString::fromUtf8(city.Zone));
     case Kind::Whole:
@@ -41,8 +45,8 @@ QString WhyKept(const City &city, const ClockOffset &offset)
 
 } // namespace
 
-PlaceFill FillFor(const City &city, const QString &day, const QString &month, const QString &year,
-                  const QString &hour, const QString &minute)
+PlaceFill FillFor(const City &city, const QString &day, const QString &month, const QString &year, const QString &hour,
+                  const QString &minute)
 {
     const auto date = ReadDateFields(day.toStdString(), month.toStdString(), year.toStdString());
     const auto time = ReadTime(hour, minute);

@@ -21,5 +21,5 @@ struct PlaceFill {
     QString Message;
 };
 
-PlaceFill FillFor(const City &city, const QString &day, const QString &month, const QString &year,
-                  const QString &hour, const QString &minute);
+PlaceFill FillFor(const City &city, const QString &day, const QString &month, const QString &year, const QString &hour,
+                  const QString &minute);

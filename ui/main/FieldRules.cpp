@@ -13,10 +13,7 @@ int FieldValue(const QString &text)
 
 namespace {
 
-bool IsDigit(QChar key)
-{
-    return key >= u'0' && key <= u'9';
-}
+bool IsDigit(QChar key) { return key >= u'0' && key <= u'9'; }
 
 constexpr char16_t Backspace = 8;
 
@@ -34,10 +31,7 @@ KeyDecision PlaceKey(QChar key)
     return IsDigit(key) || key == Backspace ? KeyDecision::Overtype : KeyDecision::Discard;
 }
 
-QString ZeroFilled(int value, int width)
-{
-    return ZeroFilled(QString::number(value), width);
-}
+QString ZeroFilled(int value, int width) { return ZeroFilled(QString::number(value), width); }
 
 QString ZeroFilled(const QString &text, int width)
 {
@@ -64,14 +58,12 @@ KeyUpAction KeyUpRule(const QString &text, int caret, int threshold)
     return KeyUpAction::None;
 }
 
-ExitResult DateFieldExit(const QString &text, int caret, const QString &startupText,
-                         const DateFieldRule &rule)
+ExitResult DateFieldExit(const QString &text, int caret, const QString &startupText, const DateFieldRule &rule)
 {
     QString result = text;
     if (caret == 1 && !result.isEmpty() && rule.completable.contains(result.front()))
         result = QStringLiteral("0") + result.front();
-    const bool allZero = !result.isEmpty() && result.size() <= rule.width
-        && result.count(u'0') == result.size();
+    const bool allZero = !result.isEmpty() && result.size() <= rule.width && result.count(u'0') == result.size();
     if (result.isEmpty() || allZero)
         result = startupText;
     result = ZeroFilled(result, rule.width);
@@ -101,7 +93,4 @@ QString SpinStep(const QString &text, bool up, int low, int high, int width)
     return value < 0 ? QString::number(value) : ZeroFilled(QString::number(value), width);
 }
 
-QString TypeThroughMinutes(QChar digit, const QString &minutes)
-{
-    return QString(digit) + minutes.mid(1);
-}
+QString TypeThroughMinutes(QChar digit, const QString &minutes) { return QString(digit) + minutes.mid(1); }

@@ -46,8 +46,7 @@ struct ExitResult {
     QString text;
     bool keepFocus = false; // the value is above the limit: the focus goes back
 };
-ExitResult DateFieldExit(const QString &text, int caret, const QString &startupText,
-                         const DateFieldRule &rule);
+ExitResult DateFieldExit(const QString &text, int caret, const QString &startupText, const DateFieldRule &rule);
 
 // A time field left: empty takes the start-up text, one character gets a "0".
 ExitResult TimeFieldExit(const QString &text, const QString &startupText, int limit);

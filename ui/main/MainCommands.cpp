@@ -15,10 +15,7 @@
 #include "Squares.h"
 #include "WaitCursor.h"
 
-void TMainForm::BitBtn1Click()
-{
-    calculate(true);
-}
+void TMainForm::BitBtn1Click() { calculate(true); }
 
 void TMainForm::calculate(bool showWaitCursor)
 {
@@ -68,12 +65,6 @@ void TMainForm::Bit2Click()
     drawCopyOfResult();
 }
 
-void TMainForm::BitBtn2Click()
-{
-    close();
-}
+void TMainForm::BitBtn2Click() { close(); }
 
-void TMainForm::N9Click()
-{
-    close();
-}
+void TMainForm::N9Click() { close(); }

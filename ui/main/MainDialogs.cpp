@@ -49,10 +49,7 @@ void TMainForm::N7Click()
     PrintOnDefaultPrinter(this, texts, m_result);
 }
 
-void TMainForm::N2Click()
-{
-    ShowHelp(this);
-}
+void TMainForm::N2Click() { ShowHelp(this); }
 
 void TMainForm::N3Click()
 {

@@ -6,15 +6,9 @@
 #include "ResultDrawing.h"
 #include "Squares.h"
 
-void TMainForm::DrawTab()
-{
-    m_screenResult.drawEmpty(TableColors::PillarBackground, TableColors::SquareBackground);
-}
+void TMainForm::DrawTab() { m_screenResult.drawEmpty(TableColors::PillarBackground, TableColors::SquareBackground); }
 
-void TMainForm::DrawCopyTab()
-{
-    m_copyResult.drawEmpty(TableColors::CopyPanel, TableColors::CopyPanel);
-}
+void TMainForm::DrawCopyTab() { m_copyResult.drawEmpty(TableColors::CopyPanel, TableColors::CopyPanel); }
 
 void TMainForm::DrawResult()
 {

@@ -45,9 +45,9 @@ std::optional<CalendarDate> TMainForm::checkedDate()
 FieldTexts TMainForm::fieldTexts() const
 {
     const auto text = [this](Field field) { return m_fields[field]->text().toStdString(); };
-    return {text(Day),        text(Month),   text(Year),    text(Hour),
-            text(Minute),     text(Correction), text(Degrees), text(Minutes),
-            m_hemisphere->text().toStdString()};
+    return {text(Day),     text(Month),   text(Year),
+            text(Hour),    text(Minute),  text(Correction),
+            text(Degrees), text(Minutes), m_hemisphere->text().toStdString()};
 }
 
 // Date fields.

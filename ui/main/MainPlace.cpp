@@ -24,10 +24,7 @@ void TMainForm::addPlaceCommand(QMenu *menu)
     addAction(place);
 }
 
-void TMainForm::NPlaceClick()
-{
-    openPlaceDialog();
-}
+void TMainForm::NPlaceClick() { openPlaceDialog(); }
 
 void TMainForm::GroupBox1MouseDown(Qt::MouseButton button)
 {

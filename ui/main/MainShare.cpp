@@ -39,10 +39,7 @@ QString WithTypeSuffix(const QString &path, const QString &filter)
 
 } // namespace
 
-SharedChart TMainForm::sharedChart() const
-{
-    return {m_chartInput, m_result};
-}
+SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result}; }
 
 void TMainForm::buildShareItems(QMenu *menu)
 {
@@ -53,12 +50,11 @@ void TMainForm::buildShareItems(QMenu *menu)
         action->setEnabled(false); // until there is a chart to share
         return action;
     };
-    m_shareActions = {add("NSave", QStringLiteral("Сохранить…"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                          &TMainForm::NSaveClick),
-                      add("NCopyText", QStringLiteral("Копировать как текст"),
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TMainForm::NCopyTextClick),
-                      add("NCopyPicture", QStringLiteral("Копировать как рисунок"), QKeySequence(),
-                          &TMainForm::NCopyPictureClick)};
+    m_shareActions = {
+        add("NSave", QStringLiteral("Сохранить…"), QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::NSaveClick),
+        add("NCopyText", QStringLiteral("Копировать как текст"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+            &TMainForm::NCopyTextClick),
+        add("NCopyPicture", QStringLiteral("Копировать как рисунок"), QKeySequence(), &TMainForm::NCopyPictureClick)};
     addActions(QList<QAction *>(m_shareActions.begin(), m_shareActions.end()));
 }
 
@@ -86,9 +82,9 @@ void TMainForm::NSaveClick()
         return;
     QString filter;
     const QString proposal = QDir(saveFolder()).filePath(DefaultChartFileName(m_chartInput));
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Сохранить"), proposal,
-        QStringLiteral("PDF (*.pdf);;") + QString::fromLatin1(PngFilter), &filter);
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить"), proposal,
+                                     QStringLiteral("PDF (*.pdf);;") + QString::fromLatin1(PngFilter), &filter);
     if (!path.isEmpty())
         saveChartTo(WithTypeSuffix(path, filter));
 }

@@ -62,10 +62,7 @@ void TMainForm::FormActivate()
     calculate(false);
 }
 
-void TMainForm::ClientGroupBox1DblClick()
-{
-    currentMomentFill(false);
-}
+void TMainForm::ClientGroupBox1DblClick() { currentMomentFill(false); }
 
 // A field that start-up never filled (it stopped at an unreadable value
 // before it) keeps its stored value, unless the user has typed into it.

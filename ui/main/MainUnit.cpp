@@ -17,8 +17,8 @@
 
 namespace {
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry,
-                  int pixels = 0, bool bold = false)
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry, int pixels = 0,
+                  bool bold = false)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -48,8 +48,8 @@ SpinButton *MakeSpin(QWidget *parent, const char *name, QRect geometry)
     return spin;
 }
 
-QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text, QRect geometry,
-                        int pixels, const QIcon &glyph, int glyphSize)
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text, QRect geometry, int pixels,
+                        const QIcon &glyph, int glyphSize)
 {
     auto *button = new CommandButton(glyph, text, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -88,20 +88,22 @@ void TMainForm::buildMenu()
 {
     QMenu *print = menuBar()->addMenu(QStringLiteral("&Печать"));
     print->setObjectName(QStringLiteral("N6"));
-    QAction *n7 = print->addAction(QStringLiteral("Печать"), QKeySequence(Qt::Key_F8), this, bound(&TMainForm::N7Click));
+    QAction *n7 =
+        print->addAction(QStringLiteral("Печать"), QKeySequence(Qt::Key_F8), this, bound(&TMainForm::N7Click));
     n7->setObjectName(QStringLiteral("N7"));
     buildShareItems(print);
     addPlaceCommand(print);
     print->addSeparator()->setObjectName(QStringLiteral("N8"));
-    QAction *n9 = print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
-                                   bound(&TMainForm::N9Click));
+    QAction *n9 =
+        print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this, bound(&TMainForm::N9Click));
     n9->setObjectName(QStringLiteral("N9"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("С&правка"));
     help->setObjectName(QStringLiteral("N1"));
     help->addAction(QStringLiteral("Помощь"), this, bound(&TMainForm::N2Click))->setObjectName(QStringLiteral("N2"));
     help->addSeparator()->setObjectName(QStringLiteral("N4"));
-    help->addAction(QStringLiteral("О программе"), this, bound(&TMainForm::N3Click))->setObjectName(QStringLiteral("N3"));
+    help->addAction(QStringLiteral("О программе"), this, bound(&TMainForm::N3Click))
+        ->setObjectName(QStringLiteral("N3"));
     // The shortcuts work while the menu bar is hidden from the focus chain too.
     addActions({n7, n9});
 }
@@ -143,8 +145,8 @@ void TMainForm::buildPlaceGroups()
     MakeLabel(m_longitudeGroup, "Label9", QStringLiteral("o"), {24, 13, 6, 11}, 9);
     m_fields[Minutes] = MakeField(m_longitudeGroup, Minutes, {33, 22, 16, 11}, 12);
     MakeLabel(m_longitudeGroup, "Label10", QStringLiteral("'"), {48, 13, 3, 20}, 16);
-    m_hemisphere = MakeButton(m_longitudeGroup, "ClientButtonDolgota", QStringLiteral("E"), {55, 18, 20, 20}, 12,
-                              QIcon(), 0);
+    m_hemisphere =
+        MakeButton(m_longitudeGroup, "ClientButtonDolgota", QStringLiteral("E"), {55, 18, 20, 20}, 12, QIcon(), 0);
     m_spinLongitude = MakeSpin(m_longitudeGroup, "SpinButtonD", {82, 7, 19, 33});
 }
 
@@ -156,8 +158,8 @@ void TMainForm::buildResultArea()
     MakeLabel(m_client, "Label16", QStringLiteral("Квадрат феншуй  Года"), {8, 144, 114, 13});
     MakeLabel(m_client, "Label17", QStringLiteral("Квадрат феншуй Месяца"), {144, 144, 126, 13});
 
-    m_calculate = MakeButton(m_client, "BitBtn1", QStringLiteral("Расчет"), {356, 56, 113, 33}, 12,
-                             CalculateGlyph(), 16);
+    m_calculate =
+        MakeButton(m_client, "BitBtn1", QStringLiteral("Расчет"), {356, 56, 113, 33}, 12, CalculateGlyph(), 16);
     m_copy = MakeButton(m_client, "Bit2", QStringLiteral("Копировать"), {356, 96, 113, 33}, 11, CopyGlyph(), 16);
     QPalette green = m_copy->palette();
     green.setColor(QPalette::ButtonText, QColor(0, 128, 0));
@@ -178,9 +180,9 @@ void TMainForm::buildCopyPanel()
 
 void TMainForm::setTabOrder()
 {
-    QWidget *order[] = {m_fields[Day],     m_fields[Month],   m_fields[Year], m_fields[Hour],
-                        m_fields[Minute],  m_fields[Correction], m_fields[Degrees], m_fields[Minutes],
-                        m_hemisphere,      m_calculate,       m_copy,         m_close};
+    QWidget *order[] = {
+        m_fields[Day],     m_fields[Month],   m_fields[Year], m_fields[Hour], m_fields[Minute], m_fields[Correction],
+        m_fields[Degrees], m_fields[Minutes], m_hemisphere,   m_calculate,    m_copy,           m_close};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -217,11 +219,11 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && inputFieldHasFocus()) {
-        bound(&TMainForm::BitBtn1Click)();
+        bound (&TMainForm::BitBtn1Click)();
         return;
     }
     if (key == Qt::Key_Escape) {
-        bound(&TMainForm::BitBtn2Click)();
+        bound (&TMainForm::BitBtn2Click)();
         return;
     }
     QMainWindow::keyPressEvent(event);

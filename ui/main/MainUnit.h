@@ -94,11 +94,11 @@ public:
     void ClientDayExit();
     void ClientMonthExit();
     void ClientYearExit();
-    void SpinButtonDataUpClick();   // the date group's arrows
+    void SpinButtonDataUpClick(); // the date group's arrows
     void SpinButtonDataDownClick();
-    void ClientGroupBox1Click();    // the date group "Дата"
+    void ClientGroupBox1Click();                           // the date group "Дата"
     void ClientGroupBox1MouseDown(Qt::MouseButton button); // right button: the date picker
-    void ClientGroupBox1Exit();     // the focus left the date group: the date check
+    void ClientGroupBox1Exit();                            // the focus left the date group: the date check
 
     // MainFields.cpp: the time fields ClientHour, ClientMinute.
     KeyDecision ClientHourKeyPress(QChar key);
@@ -113,7 +113,7 @@ public:
     void ClientMinuteExit();
     void SpinButtonTimeUpClick(); // the time group's arrows
     void SpinButtonTimeDownClick();
-    void ClientGroupBox2Click();  // the time group "Время"
+    void ClientGroupBox2Click(); // the time group "Время"
 
     // MainFields.cpp: ClientTime is the correction in hours ("Поправка"),
     // ClientDolgotaG and ClientDolgotaM the longitude degrees and minutes

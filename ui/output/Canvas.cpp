@@ -4,15 +4,9 @@
 
 #include "Fonts.h"
 
-QFont Canvas::defaultFont()
-{
-    return PixelFont(11);
-}
+QFont Canvas::defaultFont() { return PixelFont(11); }
 
-QColor ColorFromValue(unsigned value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
+QColor ColorFromValue(unsigned value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 
 void Canvas::setFontPointSize(int points)
 {

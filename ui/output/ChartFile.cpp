@@ -24,11 +24,13 @@ QString OpenFailure(const QString &path, const QSaveFile &file)
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir())
-        return Failure(path, QStringLiteral("папка «%1» не существует").arg(QDir::toNativeSeparators(folder.filePath())));
+        return Failure(path,
+                       QStringLiteral("папка «%1» не существует").arg(QDir::toNativeSeparators(folder.filePath())));
     if (info.isDir())
         return Failure(path, QStringLiteral("под этим именем уже есть папка"));
     if (!folder.isWritable())
-        return Failure(path, QStringLiteral("запись в папку «%1» запрещена").arg(QDir::toNativeSeparators(folder.filePath())));
+        return Failure(
+            path, QStringLiteral("запись в папку «%1» запрещена").arg(QDir::toNativeSeparators(folder.filePath())));
     return Failure(path, QStringLiteral("файл не удаётся создать (%1)").arg(file.errorString()));
 }
 

@@ -25,7 +25,7 @@ void DrawLabel(QPainter &painter, int x, int y, const QString &text, const QFont
     painter.drawText(QPoint(x, y - Shift + QFontMetrics(font).ascent()), text);
 }
 
-template<typename Drawing>
+template <typename Drawing>
 void DrawArea(QPainter &painter, int x, int y, Drawing drawing)
 {
     painter.save();
@@ -52,10 +52,7 @@ void DrawTables(QPainter &painter, const ChartResult &result)
 
 } // namespace
 
-QSize ChartPictureSize()
-{
-    return {Width, Height};
-}
+QSize ChartPictureSize() { return {Width, Height}; }
 
 QImage ChartPicture(const SharedChart &chart, qreal pixelRatio)
 {

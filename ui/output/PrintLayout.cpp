@@ -11,15 +11,9 @@ constexpr unsigned PageBlack = 0;
 constexpr int PageLineWidth = 6;
 
 // One truncation toward zero of a position computed in floating point.
-int Pos(double value)
-{
-    return static_cast<int>(value);
-}
+int Pos(double value) { return static_cast<int>(value); }
 
-int Pos(qint64 value)
-{
-    return static_cast<int>(value);
-}
+int Pos(qint64 value) { return static_cast<int>(value); }
 
 void SetPageTools(Canvas &canvas)
 {
@@ -34,16 +28,10 @@ void SetFontStyle(Canvas &canvas, bool bold, bool italic)
     canvas.setFontItalic(italic);
 }
 
-QString TokenText(const Token &token)
-{
-    return QString::fromStdString(token).left(3);
-}
+QString TokenText(const Token &token) { return QString::fromStdString(token).left(3); }
 
 // Column k of the pillar table: one truncation of the whole sum.
-int ColumnX(const PrintLayout &l, int k)
-{
-    return Pos(l.left + l.tableWidth / 24.0 + k * l.tableWidth / 4.0);
-}
+int ColumnX(const PrintLayout &l, int k) { return Pos(l.left + l.tableWidth / 24.0 + k * l.tableWidth / 4.0); }
 
 // The heading row has no line above it and no outer edges; the two lower
 // rows are closed and their lines run on under the label column.
@@ -65,8 +53,7 @@ void DrawTableLines(Canvas &canvas, const PrintLayout &l)
     canvas.line(right, headingBottom, right, bottom);
 }
 
-void DrawTableTexts(Canvas &canvas, const PrintLayout &l, const PrintTexts &texts,
-                    const ChartResult &result)
+void DrawTableTexts(Canvas &canvas, const PrintLayout &l, const PrintTexts &texts, const ChartResult &result)
 {
     const double H = l.tableHeight;
     const int headingY = Pos(l.top + H / 20);
@@ -102,8 +89,7 @@ void DrawPrintSquare(Canvas &canvas, const PrintLayout &l, qint64 squareLeft, co
     const int ys[4] = {Pos(l.squareTop), Pos(top + H / 3), Pos(top + 2 * H / 3), bottom};
     for (int y : ys)
         canvas.line(left, y, Pos(squareLeft + l.squareWidth), y);
-    const int xs[4] = {left, Pos(squareLeft + W / 3), Pos(squareLeft + 2 * W / 3),
-                       Pos(squareLeft + l.squareWidth)};
+    const int xs[4] = {left, Pos(squareLeft + W / 3), Pos(squareLeft + 2 * W / 3), Pos(squareLeft + l.squareWidth)};
     for (int x : xs)
         canvas.line(x, Pos(l.squareTop), x, bottom);
     SetFontStyle(canvas, false, false);
@@ -136,8 +122,8 @@ PrintLayout ComputePrintLayout(qint64 pageWidth, qint64 pageHeight)
 
 QString PrintDateLine(const PrintTexts &texts)
 {
-    return texts.day.left(4) + u'.' + texts.month.left(4) + u'.' + texts.year.left(4)
-        + QStringLiteral("    ") + texts.hour.left(4) + u':' + texts.minute.left(4);
+    return texts.day.left(4) + u'.' + texts.month.left(4) + u'.' + texts.year.left(4) + QStringLiteral("    ")
+        + texts.hour.left(4) + u':' + texts.minute.left(4);
 }
 
 void DrawPrintPage(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const PrintTexts &texts,

@@ -19,16 +19,16 @@ struct PrintTexts {
 // Layout values of one page of width PW and height PH (device pixels). Held
 // wide, so no product wraps around for any page a printer reports.
 struct PrintLayout {
-    qint64 ux = 0; // horizontal unit, PW / 500
-    qint64 uy = 0; // vertical unit, PH / 1500; 0 on pages under 1500 pixels high
-    qint64 tableWidth = 0;   // 300 ux
-    qint64 tableHeight = 0;  // 150 uy, also the height of each square
-    qint64 left = 0;         // 50 uy: left edge of the table and the year square
-    qint64 top = 200;        // top edge of the table
-    qint64 squareWidth = 0;  // 80 ux
-    qint64 squareTop = 0;    // tableHeight + 250 + top
-    qint64 monthLeft = 0;    // left + 150 ux: left edge of the month square
-    qint64 captionTop = 0;   // top + tableHeight + 100: the two square captions
+    qint64 ux = 0;          // horizontal unit, PW / 500
+    qint64 uy = 0;          // vertical unit, PH / 1500; 0 on pages under 1500 pixels high
+    qint64 tableWidth = 0;  // 300 ux
+    qint64 tableHeight = 0; // 150 uy, also the height of each square
+    qint64 left = 0;        // 50 uy: left edge of the table and the year square
+    qint64 top = 200;       // top edge of the table
+    qint64 squareWidth = 0; // 80 ux
+    qint64 squareTop = 0;   // tableHeight + 250 + top
+    qint64 monthLeft = 0;   // left + 150 ux: left edge of the month square
+    qint64 captionTop = 0;  // top + tableHeight + 100: the two square captions
 };
 
 // The gaps 200, 250 and 100 above are those of a page whose vertical unit is

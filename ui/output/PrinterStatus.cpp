@@ -18,7 +18,7 @@ struct CupsCalls {
     decltype(&cupsLastError) lastError = nullptr;
 };
 
-template<typename Function>
+template <typename Function>
 void Resolve(QLibrary &library, const char *name, Function &function)
 {
     function = reinterpret_cast<Function>(library.resolve(name));

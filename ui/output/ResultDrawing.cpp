@@ -5,10 +5,7 @@
 namespace {
 
 // Column k of the pillar table: W/24 + kW/4, one truncation of the whole sum.
-int PillarColumnX(int width, int k)
-{
-    return static_cast<int>(width / 24.0 + k * width / 4.0);
-}
+int PillarColumnX(int width, int k) { return static_cast<int>(width / 24.0 + k * width / 4.0); }
 
 } // namespace
 

@@ -2,10 +2,7 @@
 
 namespace {
 
-QString Digits(int value, int width)
-{
-    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
-}
+QString Digits(int value, int width) { return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0')); }
 
 } // namespace
 

@@ -19,24 +19,30 @@ CalendarDate Today()
     return {today.year(), today.month(), today.day()};
 }
 
-[[noreturn]] void ThrowDateEncodeError()
-{
-    throw VelmoraError(QString::fromLatin1(DateEncodeError));
-}
+[[noreturn]] void ThrowDateEncodeError() { throw VelmoraError(QString::fromLatin1(DateEncodeError)); }
 
 std::optional<GridMove> MoveForKey(const QKeyEvent &event)
 {
     const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
     switch (event.key()) {
-    case Qt::Key_Left: return GridMove::Left;
-    case Qt::Key_Right: return GridMove::Right;
-    case Qt::Key_Up: return GridMove::Up;
-    case Qt::Key_Down: return GridMove::Down;
-    case Qt::Key_Home: return ctrl ? GridMove::First : GridMove::RowStart;
-    case Qt::Key_End: return ctrl ? GridMove::Last : GridMove::RowEnd;
-    case Qt::Key_PageUp: return GridMove::TopRow;
-    case Qt::Key_PageDown: return GridMove::BottomRow;
-    default: return std::nullopt;
+    case Qt::Key_Left:
+        return GridMove::Left;
+    case Qt::Key_Right:
+        return GridMove::Right;
+    case Qt::Key_Up:
+        return GridMove::Up;
+    case Qt::Key_Down:
+        return GridMove::Down;
+    case Qt::Key_Home:
+        return ctrl ? GridMove::First : GridMove::RowStart;
+    case Qt::Key_End:
+        return ctrl ? GridMove::Last : GridMove::RowEnd;
+    case Qt::Key_PageUp:
+        return GridMove::TopRow;
+    case Qt::Key_PageDown:
+        return GridMove::BottomRow;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -62,15 +68,9 @@ void TCalendar::setDay(int value)
     setPart(&CalendarDate::Day, value, value <= DaysInMonth(m_date.Year, m_date.Month));
 }
 
-void TCalendar::setMonth(int value)
-{
-    setPart(&CalendarDate::Month, value, value <= 12);
-}
+void TCalendar::setMonth(int value) { setPart(&CalendarDate::Month, value, value <= 12); }
 
-void TCalendar::setYear(int value)
-{
-    setPart(&CalendarDate::Year, value, true);
-}
+void TCalendar::setYear(int value) { setPart(&CalendarDate::Year, value, true); }
 
 void TCalendar::setPart(std::int32_t CalendarDate::*part, int value, bool inRange)
 {
@@ -150,7 +150,7 @@ void TCalendar::selectAt(const QPoint &pos)
 QString TCalendar::cellText(const GridCell &cell) const
 {
     if (cell.Row == 0) {
-        const int weekday = (m_startOfWeek + cell.Column) % 7;   // 0 = Sunday
+        const int weekday = (m_startOfWeek + cell.Column) % 7; // 0 = Sunday
         return QLocale::system().standaloneDayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
     }
     const int day = dayInCell(cell);

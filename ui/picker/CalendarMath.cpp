@@ -32,15 +32,9 @@ int DayInCell(const GridCell &cell, int firstCellDay, int monthLength)
     return n >= 1 && n <= monthLength ? n : 0;
 }
 
-int CellExtent(int gridExtent, int lineWidth)
-{
-    return (gridExtent - 6 * lineWidth) / 7;
-}
+int CellExtent(int gridExtent, int lineWidth) { return (gridExtent - 6 * lineWidth) / 7; }
 
-int CentredOffset(int cellExtent, int textExtent)
-{
-    return (cellExtent - textExtent) / 2;
-}
+int CentredOffset(int cellExtent, int textExtent) { return (cellExtent - textExtent) / 2; }
 
 std::optional<GridCell> CellAt(int x, int y, int columnWidth, int rowHeight, int lineWidth)
 {
@@ -56,16 +50,26 @@ GridCell MovedCell(const GridCell &from, GridMove move)
 {
     constexpr int top = 1, bottom = CalendarRows - 1, left = 0, right = CalendarColumns - 1;
     switch (move) {
-    case GridMove::Left: return {from.Row, std::max(from.Column - 1, left)};
-    case GridMove::Right: return {from.Row, std::min(from.Column + 1, right)};
-    case GridMove::Up: return {std::max(from.Row - 1, top), from.Column};
-    case GridMove::Down: return {std::min(from.Row + 1, bottom), from.Column};
-    case GridMove::RowStart: return {from.Row, left};
-    case GridMove::RowEnd: return {from.Row, right};
-    case GridMove::TopRow: return {top, from.Column};
-    case GridMove::BottomRow: return {bottom, from.Column};
-    case GridMove::First: return {top, left};
-    case GridMove::Last: return {bottom, right};
+    case GridMove::Left:
+        return {from.Row, std::max(from.Column - 1, left)};
+    case GridMove::Right:
+        return {from.Row, std::min(from.Column + 1, right)};
+    case GridMove::Up:
+        return {std::max(from.Row - 1, top), from.Column};
+    case GridMove::Down:
+        return {std::min(from.Row + 1, bottom), from.Column};
+    case GridMove::RowStart:
+        return {from.Row, left};
+    case GridMove::RowEnd:
+        return {from.Row, right};
+    case GridMove::TopRow:
+        return {top, from.Column};
+    case GridMove::BottomRow:
+        return {bottom, from.Column};
+    case GridMove::First:
+        return {top, left};
+    case GridMove::Last:
+        return {bottom, right};
     }
     return from;
 }

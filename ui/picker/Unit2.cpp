@@ -17,7 +17,7 @@
 
 namespace {
 
-template<typename W>
+template <typename W>
 W *Place(W *widget, const char *name, int x, int y, int width, int height)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -105,8 +105,7 @@ void TPickDate::FormActivate()
     if (!m_readFields)
         return;
     const std::array<QString, 3> texts = m_readFields();
-    const std::string day = texts[0].toStdString(), month = texts[1].toStdString(),
-                      year = texts[2].toStdString();
+    const std::string day = texts[0].toStdString(), month = texts[1].toStdString(), year = texts[2].toStdString();
     // A date that does not exist is no error here: the grid keeps its date.
     if (const auto date = ReadDateFields(day, month, year))
         Calendar1->setDate(*date);
@@ -142,25 +141,13 @@ void TPickDate::stepYear(int delta)
     });
 }
 
-void TPickDate::SpinButton1DownClick()
-{
-    stepMonth(-1);
-}
+void TPickDate::SpinButton1DownClick() { stepMonth(-1); }
 
-void TPickDate::SpinButton1UpClick()
-{
-    stepMonth(+1);
-}
+void TPickDate::SpinButton1UpClick() { stepMonth(+1); }
 
-void TPickDate::SpinButton2DownClick()
-{
-    stepYear(-1);
-}
+void TPickDate::SpinButton2DownClick() { stepYear(-1); }
 
-void TPickDate::SpinButton2UpClick()
-{
-    stepYear(+1);
-}
+void TPickDate::SpinButton2UpClick() { stepYear(+1); }
 
 void TPickDate::BitBtn1Click()
 {

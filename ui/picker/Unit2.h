@@ -48,14 +48,14 @@ private:
     void stepMonth(int delta);
     void stepYear(int delta);
 
-    QLabel *Panel1 = nullptr;           // the month name
-    SpinButton *SpinButton1 = nullptr;  // month back and forward
-    QLabel *Panel2 = nullptr;           // the year
-    SpinButton *SpinButton2 = nullptr;  // year back and forward
-    TCalendar *Calendar1 = nullptr;     // the month grid
-    QFrame *Panel3 = nullptr;           // the bottom strip with the two buttons
-    QPushButton *BitBtn1 = nullptr;     // "Применить", Enter
-    QPushButton *BitBtn2 = nullptr;     // "Закрыть", Esc
+    QLabel *Panel1 = nullptr;          // the month name
+    SpinButton *SpinButton1 = nullptr; // month back and forward
+    QLabel *Panel2 = nullptr;          // the year
+    SpinButton *SpinButton2 = nullptr; // year back and forward
+    TCalendar *Calendar1 = nullptr;    // the month grid
+    QFrame *Panel3 = nullptr;          // the bottom strip with the two buttons
+    QPushButton *BitBtn1 = nullptr;    // "Применить", Enter
+    QPushButton *BitBtn2 = nullptr;    // "Закрыть", Esc
     FieldReader m_readFields;
     FieldWriter m_writeFields;
 };

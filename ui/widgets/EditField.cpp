@@ -28,10 +28,7 @@ EditField::EditField(const QString &name, int typingMaxLength, QWidget *parent)
 
 // The widget's own destructor, which runs after this one, gives the focus
 // away and so reports a focus change; this part of the field is gone by then.
-EditField::~EditField()
-{
-    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
-}
+EditField::~EditField() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
 
 void EditField::setTextByHandler(const QString &newText)
 {
@@ -45,10 +42,7 @@ void EditField::setTextByHandler(const QString &newText)
         m_onChange();
 }
 
-int EditField::caret() const
-{
-    return hasSelectedText() ? selectionStart() : cursorPosition();
-}
+int EditField::caret() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
 
 void EditField::advanceInto()
 {
@@ -136,8 +130,7 @@ void EditField::focusInEvent(QFocusEvent *event)
     m_focused = true;
     QLineEdit::focusInEvent(event);
     const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
-        && reason != Qt::PopupFocusReason)
+    if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
         selectAll();
 }
 

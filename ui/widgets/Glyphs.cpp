@@ -54,10 +54,7 @@ void Tick(QPainter &p)
 
 } // namespace
 
-QIcon CalculateGlyph()
-{
-    return Glyph(16, Tick);
-}
+QIcon CalculateGlyph() { return Glyph(16, Tick); }
 
 QIcon CopyGlyph()
 {
@@ -93,15 +90,12 @@ void DrawCalendarSheet(Canvas &canvas, bool enabled)
     canvas.rectangle(1, 1, 15, 5);
     for (int x = 3; x <= 11; x += 3) // the row of marks below the band
         canvas.line(x, 6, x + 2, 6);
-    canvas.line(8, 8, 8, 13);        // the figure 1: stem, flag and foot
+    canvas.line(8, 8, 8, 13); // the figure 1: stem, flag and foot
     canvas.line(6, 9, 8, 7);
     canvas.line(6, 13, 11, 13);
 }
 
-QIcon CalendarSheetGlyph()
-{
-    return GlyphIcon(16, DrawCalendarSheet);
-}
+QIcon CalendarSheetGlyph() { return GlyphIcon(16, DrawCalendarSheet); }
 
 void DrawCloseCross(Canvas &canvas, bool enabled)
 {
@@ -111,7 +105,4 @@ void DrawCloseCross(Canvas &canvas, bool enabled)
     canvas.line(15, 3, 3, 15);
 }
 
-QIcon CloseCrossGlyph()
-{
-    return GlyphIcon(18, DrawCloseCross);
-}
+QIcon CloseCrossGlyph() { return GlyphIcon(18, DrawCloseCross); }

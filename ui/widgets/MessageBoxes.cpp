@@ -27,7 +27,4 @@ void ShowErrorReport(QWidget *parent, const QString &message)
     ShowPlainBox(parent, QMessageBox::Critical, ErrorReportText(message));
 }
 
-void ShowMessage(QWidget *parent, const QString &text)
-{
-    ShowPlainBox(parent, QMessageBox::NoIcon, text);
-}
+void ShowMessage(QWidget *parent, const QString &text) { ShowPlainBox(parent, QMessageBox::NoIcon, text); }

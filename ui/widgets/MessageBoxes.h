@@ -14,8 +14,7 @@ class VelmoraError : public std::runtime_error
 public:
     explicit VelmoraError(const QString &message)
         : std::runtime_error(message.toStdString())
-    {
-    }
+    { }
     QString message() const { return QString::fromStdString(what()); }
 };
 
@@ -35,7 +34,7 @@ void ShowMessage(QWidget *parent, const QString &text);
 // Runs a handler body; any error escaping it is shown by the error report
 // and the program goes on, so no exception crosses the event loop. True when
 // the body ran to its end.
-template<typename Body>
+template <typename Body>
 bool RunHandler(QWidget *parent, Body &&body)
 {
     try {
