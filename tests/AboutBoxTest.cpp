@@ -54,4 +54,9 @@ TEST(AboutBox, ShownModallyTwiceWithTheSameContent)
     EXPECT_EQ(watcher.seen()[1].title, QStringLiteral("О программе"));
     EXPECT_EQ(Child(box, "Label3")->text() + Child(box, "Label2")->text(), before);
     EXPECT_FALSE(box.isVisible());
+    for (const char *name : {"Label3", "Label2"}) {
+        const QLabel *line = Child(box, name);
+        EXPECT_GE(line->width(), line->sizeHint().width()) << name << " is cut off";
+        EXPECT_LE(line->geometry().right(), 289) << name;
+    }
 }

@@ -47,7 +47,9 @@ QLabel *TAboutBox::addLabel(const char *name, const QString &text, int left, int
     palette.setColor(QPalette::WindowText, ColorFromValue(color));
     label->setPalette(palette);
     label->move(left, top);
-    label->adjustSize();
+    // No size yet: the first show fits a label never resized to its text,
+    // and measuring it now would load glyphs the first frame of the program
+    // does not need.
     return label;
 }
 
