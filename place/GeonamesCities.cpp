@@ -31,7 +31,7 @@ struct GeonamesCalls {
     bool complete() const
     {
         return countCities && city && free && name && state && country && timezone && latitude && longitude
-               && population;
+            && population;
     }
 };
 
