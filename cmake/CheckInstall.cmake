@@ -47,3 +47,12 @@ execute_process(COMMAND "${PREFIX}/bin/velmora-chart" --help RESULT_VARIABLE res
 if(NOT result EQUAL 0)
     message(SEND_ERROR "installed velmora-chart --help failed: ${result}")
 endif()
+
+# The window finds the print module from its own folder and looks up one
+# function in it by name.
+find_program(NM nm REQUIRED)
+execute_process(COMMAND "${NM}" -D --defined-only "${PREFIX}/${VELMORA_PRINT_MODULE}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE symbols)
+if(NOT result EQUAL 0 OR NOT symbols MATCHES " T VelmoraPrintOnDefaultPrinter\n")
+    message(SEND_ERROR "the installed print module does not export VelmoraPrintOnDefaultPrinter: ${result}\n${symbols}")
+endif()

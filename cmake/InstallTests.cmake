@@ -23,6 +23,7 @@ endfunction()
 add_test(NAME install_layout
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DPREFIX=${PROJECT_BINARY_DIR}/install-check
         -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DVERSION=${PROJECT_VERSION} -DVELMORA_APP_ID=${VELMORA_APP_ID}
+        -DVELMORA_PRINT_MODULE=${VELMORA_MODULE_INSTALL_DIR}/velmora-print.so
         -P ${CMAKE_CURRENT_LIST_DIR}/CheckInstall.cmake)
 set_tests_properties(install_layout PROPERTIES
     FIXTURES_SETUP velmora_installed RESOURCE_LOCK velmora_install)
@@ -43,6 +44,7 @@ if(NOT VELMORA_SANITIZE)
     velmora_tool_test(deb_package "${VELMORA_DPKG_DEB}" dpkg
         ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DOUT_DIR=${PROJECT_BINARY_DIR}/package-check
             -DVERSION=${PROJECT_VERSION} -DVELMORA_APP_ID=${VELMORA_APP_ID} -DCPACK=${CMAKE_CPACK_COMMAND}
+            -DVELMORA_PRINT_MODULE=${VELMORA_MODULE_INSTALL_DIR}/velmora-print.so
             -DDPKG_DEB=${VELMORA_DPKG_DEB}
             -P ${CMAKE_CURRENT_LIST_DIR}/CheckPackage.cmake)
     set_tests_properties(deb_package PROPERTIES RESOURCE_LOCK velmora_install TIMEOUT 300)

@@ -1,11 +1,13 @@
 # What an install puts under its prefix, and the checks that the install test
 # and the package test share. Included by the check scripts (cmake -P), which
-# are given VELMORA_APP_ID.
+# are given VELMORA_APP_ID and VELMORA_PRINT_MODULE (the module's path under
+# the prefix).
 set(VELMORA_ICON_SIZES 16 24 32 48 64 128 256)
 
 set(VELMORA_INSTALLED_FILES
     bin/velmora
     bin/velmora-chart
+    ${VELMORA_PRINT_MODULE}
     share/velmora/help.txt
     share/applications/${VELMORA_APP_ID}.desktop
     share/metainfo/${VELMORA_APP_ID}.metainfo.xml

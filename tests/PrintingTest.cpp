@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "ModalWatcher.h"
+#include "PrintCommand.h"
+#include "PrintEntry.h"
 #include "PrinterStatus.h"
 #include "Printing.h"
 
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -73,18 +76,32 @@ TEST(Printing, JobThatCannotBeginFails)
     EXPECT_FALSE(PrintChart(printer, PrintTexts{}, ChartResult{}));
 }
 
-TEST(Printing, WithoutDefaultPrinterTheCommandReportsPrintError)
+// The command goes through the print module of the build tree, as the
+// program does; a module that cannot be loaded is a failed print too.
+TEST(Printing, WithoutDefaultPrinterOrModuleTheCommandReportsPrintError)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer";
     EXPECT_EQ(MakeDefaultPrinter(), nullptr);
+    EXPECT_FALSE(PrintChartOnDefaultPrinter(PrintTexts{}, ChartResult{}));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
     ModalWatcher watcher;
-    watcher.expect();
+    watcher.expect(2);
     PrintOnDefaultPrinter(nullptr, PrintTexts{}, ChartResult{});
-    ASSERT_EQ(watcher.seen().size(), 1u);
-    EXPECT_EQ(watcher.seen()[0].text, QStringLiteral("Ошибка печати"));
-    EXPECT_EQ(watcher.seen()[0].title, QStringLiteral("Velmora"));
-    EXPECT_EQ(watcher.seen()[0].icon, QMessageBox::NoIcon);
+    PrintOnDefaultPrinter(nullptr, PrintTexts{}, ChartResult{}, dir.filePath(QStringLiteral("velmora-print.so")));
+    ASSERT_EQ(watcher.seen().size(), 2u);
+    for (const auto &seen : watcher.seen()) {
+        EXPECT_EQ(seen.text, QStringLiteral("Ошибка печати"));
+        EXPECT_EQ(seen.title, QStringLiteral("Velmora"));
+        EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    }
+}
+
+TEST(Printing, TheModuleIsFoundFromTheProgramsFolder)
+{
+    QLibrary module(PrintModulePath());
+    EXPECT_NE(module.resolve(PrintEntryName), nullptr) << module.errorString().toStdString();
 }
 
 TEST(Printing, DefaultPrinterUsesItsRealResolution)

@@ -8,7 +8,7 @@
 #include "EditField.h"
 #include "HelpText.h"
 #include "MessageBoxes.h"
-#include "Printing.h"
+#include "PrintCommand.h"
 #include "Unit2.h"
 
 void TMainForm::setDialogs(TPickDate *picker, TAboutBox *about)

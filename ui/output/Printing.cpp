@@ -1,6 +1,5 @@
 #include "Printing.h"
 
-#include "MessageBoxes.h"
 #include "PrinterStatus.h"
 
 #include <QPainter>
@@ -54,10 +53,9 @@ bool PrintChart(QPrinter &printer, const PrintTexts &texts, const ChartResult &r
 // A printer that is stopped or refuses jobs would leave the job stuck or
 // drop it without a word, so it is asked first; a job the print system
 // refuses at submission failed too.
-void PrintOnDefaultPrinter(QWidget *parent, const PrintTexts &texts, const ChartResult &result)
+bool PrintChartOnDefaultPrinter(const PrintTexts &texts, const ChartResult &result)
 {
     const std::unique_ptr<QPrinter> printer = MakeDefaultPrinter();
-    if (!printer || !PrinterTakesJobs(QueryPrinterStatus(printer->printerName()))
-        || !PrintChart(*printer, texts, result) || LastPrintRequestRefused())
-        ShowMessage(parent, QString::fromUtf8(PrintErrorMessage));
+    return printer && PrinterTakesJobs(QueryPrinterStatus(printer->printerName()))
+        && PrintChart(*printer, texts, result) && !LastPrintRequestRefused();
 }

@@ -6,10 +6,6 @@
 #include <memory>
 
 class QPrinter;
-class QWidget;
-
-// The message of every failed print.
-inline constexpr char PrintErrorMessage[] = "Ошибка печати";
 
 // The system's default printer with its own paper and orientation, at the
 // printer's real resolution: at screen resolution an A4 page is only about
@@ -22,6 +18,6 @@ std::unique_ptr<QPrinter> MakeDefaultPrinter();
 // a begun job that fails is aborted, never left half open.
 bool PrintChart(QPrinter &printer, const PrintTexts &texts, const ChartResult &result);
 
-// The print command: prints on the default printer without a dialog and
-// shows "Ошибка печати" when there is none or the job fails.
-void PrintOnDefaultPrinter(QWidget *parent, const PrintTexts &texts, const ChartResult &result);
+// Prints on the default printer without a dialog. False when there is none,
+// it takes no jobs or the job fails.
+bool PrintChartOnDefaultPrinter(const PrintTexts &texts, const ChartResult &result);
