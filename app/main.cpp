@@ -5,6 +5,7 @@
 #include "AboutUnit.h"
 #include "AppIcon.h"
 #include "BuildInfo.h"
+#include "FontConfigWarmup.h"
 #include "MainUnit.h"
 #include "QtSettingsStore.h"
 #include "QtTranslations.h"
@@ -13,7 +14,9 @@
 
 int main(int argc, char *argv[])
 {
+    FontConfigWarmup fontConfig;
     QApplication app(argc, argv);
+    fontConfig.wait();
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::Version));
     QApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::AppId));

@@ -14,6 +14,7 @@ tzdata
 qt6-base-dev
 libqt6printsupport6
 libcups2-dev
+libfontconfig-dev
 qt6-qpa-plugins
 qt6-translations-l10n
 libgl-dev
