@@ -1,8 +1,10 @@
 #include "QtSettingsStore.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "FileKind.h"
 #include "MessageBoxes.h"
 #include "StoreFile.h"
 
@@ -36,7 +38,7 @@ QString QtSettingsStore::filePath()
 std::optional<QString> QtSettingsStore::read(const QString &name)
 {
     const QString path = filePath();
-    if (StoreFile::KindOf(path) != StoreFile::Kind::Regular)
+    if (KindOf(path) != FileKind::Regular)
         return std::nullopt;
     QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(QString::fromLatin1(Section));
@@ -51,7 +53,9 @@ std::optional<QString> QtSettingsStore::read(const QString &name)
 void QtSettingsStore::write(const std::vector<std::pair<QString, QString>> &values)
 {
     const QString path = filePath();
-    if (StoreFile::KindOf(path) == StoreFile::Kind::Other || !StoreFile::LockIsFree(path, LockWaitMs))
+    // A new account has no configuration folder yet.
+    if (!StoreFile::MakeFolder(QFileInfo(path).absolutePath()) || KindOf(path) == FileKind::Other
+        || !StoreFile::LockIsFree(path, LockWaitMs))
         FailToCreateKey();
     QSettings settings(path, QSettings::IniFormat);
     if (!settings.isWritable())

@@ -1,28 +1,32 @@
 #include "StoreFile.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 
-#include <sys/stat.h>
+#include "FileKind.h"
 
 namespace StoreFile {
 
-Kind KindOf(const QString &path)
+bool MakeFolder(const QString &folder)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status = {};
-    if (::lstat(name.constData(), &status) != 0)
-        return Kind::Missing;
-    if (::stat(name.constData(), &status) != 0)
-        return Kind::Other;
-    return S_ISREG(status.st_mode) ? Kind::Regular : Kind::Other;
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return true;
+    const QString path = info.absoluteFilePath();
+    const QString parent = info.absolutePath();
+    if (parent == path || !MakeFolder(parent))
+        return false;
+    constexpr QFile::Permissions UserOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    // Another program may make it at the same moment.
+    return QDir().mkdir(path, UserOnly) || QFileInfo(path).isDir();
 }
 
 bool LockIsFree(const QString &path, int waitMs)
 {
     const QString lockPath = path + QStringLiteral(".lock");
     // Reading a FIFO or a device where the lock should be would block.
-    if (KindOf(lockPath) == Kind::Other)
+    if (KindOf(lockPath) == FileKind::Other)
         return false;
     QLockFile lock(lockPath);
     if (!lock.tryLock(waitMs))

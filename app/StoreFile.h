@@ -7,14 +7,10 @@
 // wait without end for a lock it cannot take.
 namespace StoreFile {
 
-enum class Kind {
-    Missing, // nothing of that name, not even a dangling link
-    Regular, // a regular file, or a link to one
-    Other,   // a folder, FIFO, device, socket or dangling link
-};
-
-// What the path names, following links.
-Kind KindOf(const QString &path);
+// Makes the folder and any of its missing parents, each readable, writable
+// and searchable by the user alone (the XDG base directory rule for folders
+// a program creates). True when the folder exists afterwards.
+bool MakeFolder(const QString &folder);
 
 // True when the lock file beside the store (path + ".lock") is missing or a
 // regular file and can be taken within waitMs milliseconds; it is released
