@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -256,4 +257,66 @@ TEST_F(SettingsFaults, ALinkToARegularFileIsFollowed)
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(QFileInfo(path()).isSymLink());
     EXPECT_EQ(QSettings(path("real.conf"), QSettings::IniFormat).value("sdvg/dg").toString(), "101");
+}
+
+// A new account: no configuration folder yet, in the home folder or where
+// XDG_CONFIG_HOME points. The close makes the folders, for the user alone,
+// and stores the values.
+TEST_F(SettingsFaults, ANewAccountStoresItsFirstSettings)
+{
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    struct Case {
+        const char *what;
+        QByteArray configHome; // empty: unset, so the store is under HOME
+        QString made;          // the first folder that the close must make
+        QString file;
+    };
+    const Case cases[] = {
+        {"HOME without .config", {}, home.filePath(".config"), home.filePath(".config/Velmora.conf")},
+        {"XDG_CONFIG_HOME two levels deep", QFile::encodeName(home.filePath("a/b")), home.filePath("a"),
+         home.filePath("a/b/Velmora.conf")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        qputenv("HOME", QFile::encodeName(home.path()));
+        if (c.configHome.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", c.configHome);
+        ASSERT_EQ(QtSettingsStore::filePath(), c.file);
+        startWithStore();
+        EXPECT_EQ(text("ClientTime"), "05");
+        form->close();
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(modals.messages().isEmpty()) << modals.messages().join('|').toStdString();
+        const QSettings written(c.file, QSettings::IniFormat);
+        EXPECT_EQ(written.value("sdvg/sd").toString(), "05");
+        EXPECT_EQ(written.value("sdvg/dg").toString(), "060");
+        EXPECT_EQ(written.value("sdvg/dm").toString(), "36");
+        struct stat made = {};
+        ASSERT_EQ(::stat(QFile::encodeName(c.made).constData(), &made), 0);
+        EXPECT_EQ(made.st_mode & 0777, 0700u);
+    }
+    qputenv("HOME", previousHome);
+}
+
+// The save folder is a convenience: a store that cannot take it makes no
+// failure of a good save, and the folder is still proposed next time.
+TEST_F(SettingsFaults, AGoodSaveIsNoFailureWhenItsFolderCannotBeStored)
+{
+    ASSERT_TRUE(QDir().mkdir(path(QStringLiteral("Velmora.conf.lock")))); // a lock that cannot be taken
+    startWithStore();
+    QTemporaryDir folder;
+    EXPECT_TRUE(form->saveChartTo(folder.filePath(QStringLiteral("chart.png"))));
+    EXPECT_TRUE(modals.messages().isEmpty()) << modals.messages().join('|').toStdString();
+    QString proposed;
+    modals.expect();
+    modals.onDialog([&](QWidget *dialog) {
+        proposed = qobject_cast<QFileDialog *>(dialog)->selectedFiles().value(0);
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    form->NSaveClick();
+    EXPECT_EQ(QFileInfo(proposed).path(), folder.path());
+    QDir().rmdir(path(QStringLiteral("Velmora.conf.lock")));
 }

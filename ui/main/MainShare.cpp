@@ -64,16 +64,20 @@ void TMainForm::enableSharing()
         action->setEnabled(true);
 }
 
-// The folder of the last saved chart while it exists; an unreadable value
-// only costs the proposal.
+// The folder of the last saved chart while it exists: the one of this run,
+// else the stored one; an unreadable value only costs the proposal.
 QString TMainForm::saveFolder()
 {
-    std::optional<QString> stored;
-    try {
-        stored = m_settings.read(QString::fromLatin1(SaveFolderValue));
-    } catch (const VelmoraError &) {
+    std::optional<QString> folder;
+    if (!m_saveFolder.isEmpty()) {
+        folder = m_saveFolder;
+    } else {
+        try {
+            folder = m_settings.read(QString::fromLatin1(SaveFolderValue));
+        } catch (const VelmoraError &) {
+        }
     }
-    return stored && QFileInfo(*stored).isDir() ? *stored : FallbackFolder();
+    return folder && QFileInfo(*folder).isDir() ? *folder : FallbackFolder();
 }
 
 void TMainForm::NSaveClick()
@@ -96,7 +100,13 @@ bool TMainForm::saveChartTo(const QString &path)
         ShowMessage(this, failure);
         return false;
     }
-    m_settings.write({{QString::fromLatin1(SaveFolderValue), QFileInfo(path).absolutePath()}});
+    // Remembering the folder is a convenience: a store that cannot take it
+    // leaves it remembered for this run, and the saved file is no failure.
+    m_saveFolder = QFileInfo(path).absolutePath();
+    try {
+        m_settings.write({{QString::fromLatin1(SaveFolderValue), m_saveFolder}});
+    } catch (const VelmoraError &) {
+    }
     return true;
 }
 

@@ -222,6 +222,7 @@ private:
     std::array<bool, FieldCount> m_filledFromStore{};
     std::optional<std::vector<std::pair<QString, QString>>> m_refusedValues;
     bool m_sessionEnding = false;
+    QString m_saveFolder; // of the last chart saved in this run
 
     ClientGroupBox *m_dateGroup = nullptr;
     ClientGroupBox *m_timeGroup = nullptr;
