@@ -12,7 +12,7 @@ bool WriteOne(const std::string &name, const SharedChart &chart, std::ostream &e
 {
     if (name.empty())
         return true;
-    const QString failure = SaveChartFile(QString::fromLocal8Bit(name), chart);
+    const QString failure = SaveChartFileNamed(QByteArray::fromStdString(name), chart);
     if (!failure.isEmpty())
         err << "velmora-chart: " << failure.toStdString() << "\n";
     return failure.isEmpty();

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,18 @@ constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H]
                          "\n"
                          "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
                          "writing the output failed (then a message on standard error); 2 usage error.\n";
+
+// The arguments that are echoed in messages and output are made printable;
+// file names are used as the bytes given, so a file gets the name asked for.
+void MakePrintable(ToolOptions &options)
+{
+    for (std::string &argument : options.Positional)
+        argument = PrintableUtf8(argument);
+    for (std::optional<std::string> *echoed :
+         {&options.Correction, &options.Longitude, &options.Place, &options.Zone})
+        if (*echoed)
+            **echoed = PrintableUtf8(**echoed);
+}
 
 int UsageError(const std::string &message)
 {
@@ -145,13 +158,10 @@ int main(int argc, char **argv)
     // Standard streams of their own, not stdio's: a failed read or write then
     // shows on the stream, with its reason in errno.
     std::ios::sync_with_stdio(false);
-    // Arguments are echoed in messages and output, so they are made printable first.
-    std::vector<std::string> printable;
-    for (int i = 1; i < argc; ++i)
-        printable.push_back(PrintableUtf8(argv[i]));
-    const OptionsOutcome parsed = ParseOptions({printable.begin(), printable.end()});
+    OptionsOutcome parsed = ParseOptions({argv + 1, argv + argc});
     if (!parsed.Options)
-        return UsageError(parsed.Error);
+        return UsageError(PrintableUtf8(parsed.Error));
+    MakePrintable(*parsed.Options);
     const int status = Run(*parsed.Options);
     return FinishOutput(status);
 }

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
@@ -216,6 +218,62 @@ TEST(ChartFile, UnknownTypeOrMissingFolderIsReportedWithTheName)
         SaveChartFile(longName, SampleChart()),
         QStringLiteral("Не удалось сохранить файл «%1»: недопустимое имя файла (слишком длинное).").arg(longName));
     EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
+}
+
+// Only a new name or a regular file is written. A FIFO, a device node (made
+// with the null device's numbers, where the test runs as root), a folder, a
+// dangling link, or a link to one of them is refused, in the window and the
+// tool, and left as it was; a link to a regular file writes its target.
+TEST(ChartFile, OnlyARegularFileIsReplaced)
+{
+    QTemporaryDir dir;
+    const auto name = [&](const char *file) { return dir.filePath(QString::fromLatin1(file)); };
+    const auto mode = [&](const char *file) {
+        struct stat status = {};
+        return ::lstat(QFile::encodeName(name(file)).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0u;
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(name("fifo.pdf")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(name("fifo.pdf"), name("to-fifo.png")));
+    ASSERT_TRUE(QDir().mkdir(name("folder.pdf")));
+    ASSERT_TRUE(QFile::link(name("gone"), name("dangling.pdf")));
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::mknod(QFile::encodeName(name("device.pdf")).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    }
+    struct Case {
+        const char *file, *reason;
+        unsigned kind; // what stays there
+    };
+    const Case cases[] = {
+        {"fifo.pdf", "под этим именем не обычный файл", S_IFIFO},
+        {"to-fifo.png", "под этим именем не обычный файл", S_IFLNK},
+        {"folder.pdf", "под этим именем уже есть папка", S_IFDIR},
+        {"dangling.pdf", "под этим именем не обычный файл", S_IFLNK},
+        {"device.pdf", "под этим именем не обычный файл", S_IFCHR},
+    };
+    for (const Case &c : cases) {
+        if (!root && c.kind == S_IFCHR)
+            continue; // only root may make a device node
+        EXPECT_EQ(SaveChartFile(name(c.file), SampleChart()),
+                  QStringLiteral("Не удалось сохранить файл «%1»: %2.").arg(name(c.file), QString::fromUtf8(c.reason)));
+        EXPECT_EQ(mode(c.file), c.kind) << c.file;
+        QProcess tool;
+        const QString option = name(c.file).endsWith(QLatin1String(".png")) ? QStringLiteral("--png") : QStringLiteral("--pdf");
+        tool.start(QStringLiteral(VELMORA_CHART), SampleToolArguments() << option << name(c.file));
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        EXPECT_EQ(tool.exitCode(), 1) << c.file;
+        EXPECT_EQ(mode(c.file), c.kind) << c.file;
+    }
+    EXPECT_EQ(mode("fifo.pdf"), unsigned(S_IFIFO));
+    EXPECT_FALSE(QFile::exists(name("gone")));
+
+    QFile real(name("real.png"));
+    ASSERT_TRUE(real.open(QIODevice::WriteOnly));
+    real.close();
+    ASSERT_TRUE(QFile::link(name("real.png"), name("link.png")));
+    EXPECT_EQ(SaveChartFile(name("link.png"), SampleChart()), QString());
+    EXPECT_EQ(mode("link.png"), unsigned(S_IFLNK));
+    EXPECT_FALSE(QImage(name("real.png")).isNull());
 }
 
 // A folder the program may not write: a read-only mount where the test may

@@ -2,8 +2,10 @@
 
 #include "ChartPdf.h"
 #include "ChartPicture.h"
+#include "FileKind.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
@@ -26,8 +28,6 @@ QString OpenFailure(const QString &path, const QSaveFile &file)
     if (!folder.isDir())
         return Failure(path,
                        QStringLiteral("папка «%1» не существует").arg(QDir::toNativeSeparators(folder.filePath())));
-    if (info.isDir())
-        return Failure(path, QStringLiteral("под этим именем уже есть папка"));
     if (!folder.isWritable())
         return Failure(
             path, QStringLiteral("запись в папку «%1» запрещена").arg(QDir::toNativeSeparators(folder.filePath())));
@@ -66,6 +66,11 @@ QString SaveChartFile(const QString &path, const SharedChart &chart)
         return Failure(path, QStringLiteral("тип файла задаётся расширением .pdf или .png"));
     if (QFileInfo(path).fileName().toLocal8Bit().size() > NameMax)
         return Failure(path, QStringLiteral("недопустимое имя файла (слишком длинное)"));
+    // The new file is renamed over the old one, which must be a file to
+    // replace: a FIFO or a device would become a plain file.
+    if (KindOf(path) == FileKind::Other)
+        return Failure(path, QFileInfo(path).isDir() ? QStringLiteral("под этим именем уже есть папка")
+                                                     : QStringLiteral("под этим именем не обычный файл"));
     const QByteArray bytes = Render(*kind, chart);
     if (bytes.isEmpty())
         return Failure(path, QStringLiteral("изображение не удалось построить"));
@@ -78,4 +83,12 @@ QString SaveChartFile(const QString &path, const SharedChart &chart)
         return message;
     }
     return {};
+}
+
+QString SaveChartFileNamed(const QByteArray &name, const SharedChart &chart)
+{
+    const QString path = QFile::decodeName(name);
+    if (QFile::encodeName(path) != name)
+        return Failure(path, QStringLiteral("недопустимое имя файла (не в кодировке UTF-8)"));
+    return SaveChartFile(path, chart);
 }
