@@ -41,7 +41,7 @@ std::optional<std::string> OffsetError(std::string_view zone, const ClockOffset 
     case ClockOffset::Kind::UnknownZone:
         break;
     }
-    return "zone \"" + std::string(zone) + "\" is not a known time zone";
+    return "unknown time zone \"" + std::string(zone) + "\" (use a name such as Europe/Moscow)";
 }
 
 // Sets the correction from the zone, or returns the error.

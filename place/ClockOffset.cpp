@@ -1,6 +1,8 @@
 #include "ClockOffset.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QSet>
 #include <QStringList>
 #include <QTimeZone>
 
@@ -48,11 +50,37 @@ bool IsZoneName(const QByteArray &name)
     return true;
 }
 
+// Every zone and link that the system's zone database lists, from tzdata's
+// own index of them ("Z NAME ..." and "L TARGET NAME" lines), with the names
+// Qt lists. Qt itself would take a POSIX rule ("MSK-3", "XYZ-99") or any
+// word ("MSK" as Universal Time) for a zone: no place's clock.
+const QSet<QByteArray> &DatabaseZoneNames()
+{
+    static const QSet<QByteArray> names = [] {
+        const QList<QByteArray> listed = QTimeZone::availableTimeZoneIds();
+        QSet<QByteArray> found(listed.begin(), listed.end());
+        QFile index(QStringLiteral("/usr/share/zoneinfo/tzdata.zi"));
+        if (!index.open(QIODevice::ReadOnly))
+            return found;
+        while (!index.atEnd()) {
+            const QByteArray line = index.readLine();
+            if (!line.startsWith("Z ") && !line.startsWith("L "))
+                continue;
+            const QList<QByteArray> words = line.simplified().split(' ');
+            const qsizetype name = line.startsWith('L') ? 2 : 1;
+            if (words.size() > name)
+                found.insert(words[name]);
+        }
+        return found;
+    }();
+    return names;
+}
+
 } // namespace
 
 ClockOffset OffsetAt(const QByteArray &zoneName, QDate date, QTime time)
 {
-    if (!IsZoneName(zoneName))
+    if (!IsZoneName(zoneName) || !DatabaseZoneNames().contains(zoneName))
         return {};
     const QTimeZone zone(zoneName);
     if (!zone.isValid())

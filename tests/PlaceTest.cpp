@@ -155,6 +155,22 @@ TEST(ClockOffsets, PublishedOffsetsOfTheClock)
     }
 }
 
+// Only the zone database's names are zones; abbreviations, city names and
+// POSIX rules are not, whatever Qt would make of them.
+TEST(ClockOffsets, OnlyNamesTheZoneDatabaseListsAreZones)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"Europe/Moscow", true}, {"Asia/Kolkata", true}, {"Asia/Calcutta", true}, {"Etc/GMT-3", true},
+        {"UTC", true},           {"Europe/Kiev", true},  {"MSK", false},          {"IST", false},
+        {"Moscow", false},       {"Kazan", false},       {"Europe", false},       {"FOO", false},
+        {"MSK3", false},         {"MSK-3", false},       {"XYZ-99", false},       {"/etc/localtime", false},
+        {"../x", false},         {"", false},            {"localtime", false},    {"posixrules", false},
+    };
+    for (const auto &[zone, known] : cases)
+        EXPECT_EQ(OffsetAt(zone, {1985, 7, 15}, {10, 0}).Type != ClockOffset::Kind::UnknownZone, known) << zone;
+    EXPECT_EQ(OffsetAt(QByteArray(200, 'A'), {1985, 7, 15}, {10, 0}).Type, ClockOffset::Kind::UnknownZone);
+}
+
 TEST(ClockOffsets, Texts)
 {
     const std::pair<int, const char *> cases[] = {

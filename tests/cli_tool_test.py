@@ -68,6 +68,27 @@ class FailedInputOutput(unittest.TestCase):
         self.assertEqual(result.stdout, b"")
 
 
+    def test_a_file_gets_the_name_asked_for_or_none(self):
+        """Two names that are not UTF-8 never end up as one file."""
+        with tempfile.TemporaryDirectory() as folder:
+            names = [os.path.join(folder.encode(), b"caf\xe9.pdf"), os.path.join(folder.encode(), b"caf\xe8.pdf")]
+            for name in names:
+                result = run(["01.01.2000", "12:00", "--pdf", name])
+                self.assertEqual(result.returncode, 1)
+                self.assertIn("не в кодировке UTF-8", result.stderr.decode())
+            self.assertEqual(os.listdir(folder.encode()), [])
+
+    def test_unknown_zones_are_errors_with_a_hint(self):
+        for zone in ["MSK", "Moscow", "MSK3", "XYZ-99"]:
+            result = run(["15.07.1985", "10:00", "--tz", zone, "--longitude", "037:37E"])
+            self.assertEqual(result.returncode, 1, zone)
+            self.assertIn("use a name such as Europe/Moscow", result.stderr.decode())
+            self.assertEqual(result.stdout, b"")
+        lines = run(["--batch"], stdin=b"15.07.1985,10:00,MSK,037:37,E\n").stdout.decode().splitlines()
+        self.assertEqual(len(lines), 1)
+        self.assertIn(",error,\"unknown time zone", lines[0])
+
+
 class CsvOutput(unittest.TestCase):
     LINES = [
         GOOD,
