@@ -38,9 +38,13 @@ bool BatchReader::ReadLine(std::string &line)
         any = true;
         if (c == '\n')
             return true;
+        if (tooLong_)
+            continue; // the rest of a long line, read past
         if (line.size() < MaxLineBytes) {
             line += static_cast<char>(c);
-        } else if (!tooLong_) {
+        } else {
+            // Dropping a split character shortens the line below the limit
+            // again; nothing after the cut may fill that room.
             DropSplitCharacter(line, static_cast<unsigned char>(c));
             tooLong_ = true;
         }

@@ -94,4 +94,11 @@ TEST(Batch, ALineOverTheLimitIsAnErrorNamingIt)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "{\"input\":\"" + std::string(1000, '9') + "\",\"error\":\"line is longer than 1000 bytes\"}");
     EXPECT_TRUE(lines[1].starts_with("{\"input\":\"01.01.2000,12:00,0,000:00,E\",\"pillars\""));
+
+    // A cut inside a character: the echo ends before it, with nothing from
+    // after the cut.
+    std::istringstream split(std::string(999, 'x') + "яAAAA\n");
+    std::ostringstream echoed;
+    RunBatch(split, echoed, {});
+    EXPECT_EQ(echoed.str(), std::string(999, 'x') + ",,,,,error,line is longer than 1000 bytes\n");
 }
