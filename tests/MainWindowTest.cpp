@@ -243,3 +243,34 @@ TEST_F(MainWindow, UnreadableStoredValuesStopTheStartUp)
     EXPECT_EQ(modals.messages(), QStringList{"'x1' is not a valid integer value."});
     EXPECT_EQ(text("ClientTime"), "x1");
 }
+
+// Every correction the field's range holds shows in full, whether the
+// arrows or the store put it there: the field widens to the left over its
+// group's free room for "-10" to "-23", and keeps its designed place for
+// every text that fits it.
+TEST_F(MainWindow, EveryCorrectionShowsInFull)
+{
+    start();
+    EditField *correction = field("ClientTime");
+    const QRect designed(48, 20, 20, 17);
+    for (int value = -23; value <= 23; ++value) {
+        const QString shown = value < 0 ? QString::number(value) : QStringLiteral("%1").arg(value, 2, 10, QChar(u'0'));
+        put("ClientTime", shown);
+        // A text that does not fit is scrolled, and its glyphs then touch
+        // the field's edge.
+        const QImage image = correction->grab().toImage();
+        int left = image.width(), right = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_GT(left, 0) << shown.toStdString();
+        EXPECT_LT(right, image.width() - 1) << shown.toStdString();
+        EXPECT_EQ(correction->geometry().right(), designed.right()) << shown.toStdString();
+        if (shown.size() == 2) {
+            EXPECT_EQ(correction->geometry(), designed) << shown.toStdString();
+        }
+    }
+}

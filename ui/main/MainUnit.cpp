@@ -136,6 +136,7 @@ void TMainForm::buildPlaceGroups()
     m_correctionGroup = new ClientGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Поправка"), m_client);
     m_correctionGroup->setGeometry(270, 5, 91, 42);
     m_fields[Correction] = MakeField(m_correctionGroup, Correction, {48, 20, 20, 17}, 15);
+    m_fields[Correction]->widenLeftForLongText(); // "-10" to "-23" in full
     m_spinCorrection = MakeSpin(m_correctionGroup, "SpinButtonT", {71, 7, 20, 33});
     MakeLabel(m_correctionGroup, "Label7", QStringLiteral("м"), {33, 52, 8, 13});
 

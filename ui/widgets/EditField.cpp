@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 #include "MessageBoxes.h"
 
 EditField::EditField(const QString &name, int typingMaxLength, QWidget *parent)
@@ -40,6 +42,33 @@ void EditField::setTextByHandler(const QString &newText)
     m_settingText = false;
     if (m_onChange)
         m_onChange();
+}
+
+void EditField::widenLeftForLongText()
+{
+    m_designedGeometry = geometry();
+    connect(this, &QLineEdit::textChanged, this, &EditField::fitWidthToText);
+    fitWidthToText();
+}
+
+// The narrowest width at which QLineEdit shows the text without scrolling
+// it: the text and the caret's pixel, inside the text margins and the line
+// edit's own 2 pixels a side.
+int EditField::widthShowingText() const
+{
+    constexpr int LineEditMargin = 2;
+    const QMargins margins = textMargins();
+    return qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 + 2 * LineEditMargin + margins.left()
+        + margins.right();
+}
+
+void EditField::fitWidthToText()
+{
+    QRect wanted = m_designedGeometry;
+    if (widthShowingText() > wanted.width())
+        wanted.setLeft(std::max(0, wanted.right() + 1 - widthShowingText()));
+    if (wanted != geometry())
+        setGeometry(wanted);
 }
 
 int EditField::caret() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }

@@ -35,6 +35,12 @@ public:
     // line edit dropped its selection.
     int caretAtExit() const { return m_caretAtExit; }
 
+    // From now on the field widens to the left, never past its parent's edge,
+    // while its text is wider than the present geometry shows unscrolled
+    // ("-10" in a field designed for two digits); any text that fits keeps
+    // the present geometry.
+    void widenLeftForLongText();
+
     // Focus, then the first character selected, so the next digit replaces it.
     void advanceInto();
     // Focus given by the program: the whole text selected, also when the
@@ -58,6 +64,8 @@ private:
     bool typeCharacter(QKeyEvent *event);
     void focusMoved(QWidget *now);
     bool ownsFocus() const { return window()->focusWidget() == this; }
+    int widthShowingText() const;
+    void fitWidthToText();
 
     std::function<KeyDecision(QChar)> m_filter;
     std::function<void()> m_onChange;
@@ -65,4 +73,5 @@ private:
     bool m_settingText = false;
     bool m_focused = false; // entered and not yet exited
     int m_caretAtExit = 0;
+    QRect m_designedGeometry; // set once the field widens for long texts
 };
