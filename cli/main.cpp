@@ -70,8 +70,7 @@ void MakePrintable(ToolOptions &options)
 {
     for (std::string &argument : options.Positional)
         argument = PrintableUtf8(argument);
-    for (std::optional<std::string> *echoed :
-         {&options.Correction, &options.Longitude, &options.Place, &options.Zone})
+    for (std::optional<std::string> *echoed : {&options.Correction, &options.Longitude, &options.Place, &options.Zone})
         if (*echoed)
             **echoed = PrintableUtf8(**echoed);
 }

@@ -258,7 +258,8 @@ TEST(ChartFile, OnlyARegularFileIsReplaced)
                   QStringLiteral("Не удалось сохранить файл «%1»: %2.").arg(name(c.file), QString::fromUtf8(c.reason)));
         EXPECT_EQ(mode(c.file), c.kind) << c.file;
         QProcess tool;
-        const QString option = name(c.file).endsWith(QLatin1String(".png")) ? QStringLiteral("--png") : QStringLiteral("--pdf");
+        const QString option =
+            name(c.file).endsWith(QLatin1String(".png")) ? QStringLiteral("--png") : QStringLiteral("--pdf");
         tool.start(QStringLiteral(VELMORA_CHART), SampleToolArguments() << option << name(c.file));
         ASSERT_TRUE(tool.waitForFinished(30000));
         EXPECT_EQ(tool.exitCode(), 1) << c.file;

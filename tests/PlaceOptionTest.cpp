@@ -54,7 +54,9 @@ TEST(PlaceOptions, OffsetsThatAreNoCorrectionAreErrors)
         {{"", "Europe/Moscow"},
          At(31, 3, 1985, 2, 30),
          "zone Europe/Moscow at 31.03.1985 02:30: no such local time, clocks moved forward (+3 then +4)"},
-        {{"", "Mars/Olympus"}, At(15, 7, 1985, 10, 0), "unknown time zone \"Mars/Olympus\" (use a name such as Europe/Moscow)"},
+        {{"", "Mars/Olympus"},
+         At(15, 7, 1985, 10, 0),
+         "unknown time zone \"Mars/Olympus\" (use a name such as Europe/Moscow)"},
         {{"Москва", ""},
          At(15, 7, 1915, 10, 0),
          "Москва, Россия: zone Europe/Moscow at 15.07.1915 10:00: the clock was +2:30:17 from UT, "

@@ -69,8 +69,9 @@ QString SaveChartFile(const QString &path, const SharedChart &chart)
     // The new file is renamed over the old one, which must be a file to
     // replace: a FIFO or a device would become a plain file.
     if (KindOf(path) == FileKind::Other)
-        return Failure(path, QFileInfo(path).isDir() ? QStringLiteral("под этим именем уже есть папка")
-                                                     : QStringLiteral("под этим именем не обычный файл"));
+        return Failure(path,
+                       QFileInfo(path).isDir() ? QStringLiteral("под этим именем уже есть папка")
+                                               : QStringLiteral("под этим именем не обычный файл"));
     const QByteArray bytes = Render(*kind, chart);
     if (bytes.isEmpty())
         return Failure(path, QStringLiteral("изображение не удалось построить"));
