@@ -19,9 +19,10 @@ bool Skipped(const std::string &line)
 
 // The output line of one case, line being printable text; chart tells
 // whether it is a chart or an error line.
-std::string ResultLine(const std::string &line, bool json, const SolarTermOptions &options, bool &chart)
+std::string ResultLine(const std::string &line, const BatchOptions &batch, const SolarTermOptions &options, bool &chart)
 {
-    const ChartRequest request = ParseBatchLine(line);
+    const bool json = batch.Json;
+    const ChartRequest request = ParseBatchLine(line, batch.SkippedOrDoubled);
     std::string error = request.Error;
     if (request.Input) {
         const ChartOutcome outcome = ComputeChart(*request.Input, options);
@@ -64,7 +65,7 @@ BatchOutcome RunBatch(std::istream &in, std::ostream &out, const BatchOptions &o
         if (reader.TooLong()) {
             out << TooLongLine(PrintableUtf8(raw), options.Json);
         } else {
-            out << ResultLine(PrintableUtf8(raw), options.Json, search, chart);
+            out << ResultLine(PrintableUtf8(raw), options, search, chart);
         }
         out << '\n';
         if (!chart)

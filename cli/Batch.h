@@ -3,6 +3,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "ClockOffset.h"
+
 // Batch mode of the tool: one case a line (DD.MM.YYYY,HH:MM,CORR,DDD:MM,H,
 // where CORR may be an IANA zone) from in, one result or error line for each
 // to out, in order, as CSV or as JSON. Blank lines and lines starting with #
@@ -10,7 +12,8 @@
 
 struct BatchOptions {
     bool Json = false;
-    bool Header = false; // a first line naming the CSV columns
+    bool Header = false;                // a first line naming the CSV columns
+    Fold SkippedOrDoubled = Fold::None; // which offset such a time in a zone takes
 };
 
 struct BatchOutcome {

@@ -6,6 +6,7 @@
 #include "FieldText.h"
 #include "Gregorian.h"
 #include "InputFields.h"
+#include "TimeScale.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -85,9 +86,23 @@ std::optional<std::string> ParseTime(std::string_view text, ChartInput &input)
     return CheckRange("minute", parts[1], ParseDigits(parts[1], 2), InputFields::Minute, input.Minute);
 }
 
+// Whole hours ("4", "-5"), or an exact offset as the tool writes it:
+// "5:30", "-9:30", "2:30:17".
 std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &input)
 {
-    return CheckRange("correction", text, ParseDecimal(text), InputFields::Correction, input.Correction);
+    const auto parts = Split(text, ':');
+    if (parts.size() == 1)
+        return CheckRange("correction", text, ParseDecimal(text), InputFields::Correction, input.Correction);
+    int hours = 0;
+    if (auto error = CheckRange("correction", text, ParseDecimal(parts[0]), InputFields::Correction, hours))
+        return error;
+    const auto minutes = ParseDigits(parts[1], 2);
+    const auto seconds = parts.size() == 3 ? ParseDigits(parts[2], 2) : std::optional(0);
+    if (parts.size() > 3 || parts[1].size() != 2 || !minutes || !seconds || *minutes > 59 || *seconds > 59)
+        return "correction " + Quoted(text) + " is not H, H:MM or H:MM:SS";
+    const int size = (hours < 0 ? -hours : hours) * 3600 + *minutes * 60 + *seconds;
+    SetClockOffset(input, parts[0].starts_with('-') ? -size : size);
+    return std::nullopt;
 }
 
 std::optional<std::string> ParseLongitude(std::string_view text, std::string_view hemisphere, ChartInput &input)
@@ -167,9 +182,12 @@ ChartRequest ParseCsvLine(std::string_view line)
 
 std::string CsvLineOf(const ChartInput &input)
 {
+    std::string correction = SignedOffsetText(OffsetSecondsOf(input));
+    if (correction.front() == '+')
+        correction.erase(0, 1);
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d,%02d:%02d,%d,%03d:%02d,%s", input.Day, input.Month, input.Year,
-                  input.Hour, input.Minute, input.Correction, input.LongitudeDegrees, input.LongitudeMinutes,
+    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d,%02d:%02d,%s,%03d:%02d,%s", input.Day, input.Month, input.Year,
+                  input.Hour, input.Minute, correction.c_str(), input.LongitudeDegrees, input.LongitudeMinutes,
                   input.Hemisphere.c_str());
     return buffer;
 }

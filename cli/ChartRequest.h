@@ -19,7 +19,9 @@ struct ChartRequest {
     std::string Error; // one line naming the field and the value
 };
 
-// From the argument forms DD.MM.YYYY, HH:MM, an integer and DDD:MM{E|W}.
+// From the argument forms DD.MM.YYYY, HH:MM, a correction and DDD:MM{E|W}.
+// The correction is whole hours ("4", "-5") or an exact offset ("5:30",
+// "-9:30", "2:30:17").
 ChartRequest ParseRequest(std::string_view date, std::string_view time, std::string_view correction,
                           std::string_view longitude);
 
@@ -35,7 +37,8 @@ BatchFields SplitBatchLine(std::string_view line);
 // From a batch line DD.MM.YYYY,HH:MM,CORR,DDD:MM,H.
 ChartRequest ParseCsvLine(std::string_view line);
 
-// The case as a batch line, zero-filled: "01.01.2000,12:00,0,000:00,E".
+// The case as a batch line, zero-filled: "01.01.2000,12:00,0,000:00,E"; an
+// exact offset as "5:30".
 std::string CsvLineOf(const ChartInput &input);
 
 // The window's defaults: correction 05 and longitude 060:36E.

@@ -1,15 +1,16 @@
 #include "ChartText.h"
 
 #include "ChartFormat.h"
+#include "TimeScale.h"
 
 #include <cstdio>
 
 std::string FormatHeader(const ChartInput &input)
 {
     char line[160];
-    std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d, поправка %+d, долгота %03d:%02d%s", input.Day,
-                  input.Month, input.Year, input.Hour, input.Minute, input.Correction, input.LongitudeDegrees,
-                  input.LongitudeMinutes, input.Hemisphere == "E" ? "E" : "W");
+    std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d, поправка %s, долгота %03d:%02d%s", input.Day,
+                  input.Month, input.Year, input.Hour, input.Minute, SignedOffsetText(OffsetSecondsOf(input)).c_str(),
+                  input.LongitudeDegrees, input.LongitudeMinutes, input.Hemisphere == "E" ? "E" : "W");
     return line;
 }
 

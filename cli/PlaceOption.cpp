@@ -25,50 +25,49 @@ std::string Offsets(const ClockOffset &offset, const char *separator)
     return Utf8(OffsetsText(offset.Seconds, QString::fromUtf8(separator)));
 }
 
-// The error of an offset that cannot be a whole-hour correction, or nothing.
-std::optional<std::string> OffsetError(std::string_view zone, const ClockOffset &offset, const ChartInput &input)
+// Why the zone gives the local time no offset: unknown, or skipped or
+// doubled with no --fold to choose.
+std::string OffsetError(std::string_view zone, const ClockOffset &offset, const ChartInput &input)
 {
     const std::string at = "zone " + std::string(zone) + " at " + Moment(input);
+    const std::string choose = "; --fold earlier or --fold later chooses";
     switch (offset.Type) {
-    case ClockOffset::Kind::Whole:
-        return std::nullopt;
-    case ClockOffset::Kind::NotWhole:
-        return at + ": the clock was " + Offsets(offset, "") + " from UT, not whole hours";
     case ClockOffset::Kind::Skipped:
-        return at + ": no such local time, clocks moved forward (" + Offsets(offset, " then ") + ")";
+        return at + ": no such local time, clocks moved forward (" + Offsets(offset, " then ") + ")" + choose;
     case ClockOffset::Kind::Doubled:
-        return at + ": the local time happened twice, clocks moved back (" + Offsets(offset, " or ") + ")";
-    case ClockOffset::Kind::UnknownZone:
+        return at + ": the local time happened twice, clocks moved back (" + Offsets(offset, " or ") + ")" + choose;
+    default:
         break;
     }
     return "unknown time zone \"" + std::string(zone) + "\" (use a name such as Europe/Moscow)";
 }
 
-// Sets the correction from the zone, or returns the error.
-std::optional<std::string> SetCorrection(std::string_view zone, ChartInput &input)
+// Sets the clock's offset from the zone, or returns the error.
+std::optional<std::string> SetCorrection(std::string_view zone, Fold fold, ChartInput &input)
 {
     const ClockOffset offset = OffsetAt(QByteArray(zone.data(), qsizetype(zone.size())),
                                         QDate(input.Year, input.Month, input.Day), QTime(input.Hour, input.Minute));
-    if (auto error = OffsetError(zone, offset, input))
-        return error;
-    input.Correction = offset.WholeHours();
+    const std::optional<int> chosen = ChosenOffset(offset, fold);
+    if (!chosen)
+        return OffsetError(zone, offset, input);
+    SetClockOffset(input, *chosen);
     return std::nullopt;
 }
 
-PlaceOutcome ApplyCity(const std::string &query, ChartInput &input)
+PlaceOutcome ApplyCity(const std::string &query, Fold fold, ChartInput &input)
 {
     const auto found = CityIndex::Shared().Find(QString::fromUtf8(query), 1);
     if (found.empty())
         return {std::nullopt, "no place matches \"" + query + "\""};
     const City &city = *found.front();
-    if (auto error = SetCorrection(city.Zone.toStdString(), input))
+    if (auto error = SetCorrection(city.Zone.toStdString(), fold, input))
         return {std::nullopt, Utf8(city.Label()) + ": " + *error};
     const LongitudeArc arc = ArcOf(city.Longitude);
     input.LongitudeDegrees = arc.Degrees;
     input.LongitudeMinutes = arc.Minutes;
     input.Hemisphere = Utf8(arc.Hemisphere);
-    return {PlaceUsed{Utf8(city.Name), Utf8(city.Region), Utf8(city.Country), city.Zone.toStdString(), input.Correction,
-                      Utf8(city.Label())},
+    return {PlaceUsed{Utf8(city.Name), Utf8(city.Region), Utf8(city.Country), city.Zone.toStdString(),
+                      OffsetSecondsOf(input), Utf8(city.Label())},
             {}};
 }
 
@@ -80,19 +79,17 @@ bool NamesZone(std::string_view field)
     return false;
 }
 
-std::string Signed(int hours) { return Utf8(OffsetText(hours * 3600)); }
-
 } // namespace
 
 PlaceOutcome ApplyPlaceOptions(const PlaceOptions &options, ChartInput &input)
 {
     if (!options.Place.empty())
-        return ApplyCity(options.Place, input);
+        return ApplyCity(options.Place, options.SkippedOrDoubled, input);
     if (options.Zone.empty())
         return {};
-    if (auto error = SetCorrection(options.Zone, input))
+    if (auto error = SetCorrection(options.Zone, options.SkippedOrDoubled, input))
         return {std::nullopt, *error};
-    return {PlaceUsed{{}, {}, {}, options.Zone, input.Correction, {}}, {}};
+    return {PlaceUsed{{}, {}, {}, options.Zone, OffsetSecondsOf(input), {}}, {}};
 }
 
 std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used)
@@ -101,7 +98,8 @@ std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used)
     if (!used.Name.empty())
         place += "\"name\":" + JsonString(used.Name) + ",\"region\":" + JsonString(used.Region)
             + ",\"country\":" + JsonString(used.Country) + ",";
-    place += "\"zone\":" + JsonString(used.Zone) + ",\"offset\":" + JsonString(Signed(used.Correction)) + "}";
+    place +=
+        "\"zone\":" + JsonString(used.Zone) + ",\"offset\":" + JsonString(SignedOffsetText(used.OffsetSeconds)) + "}";
     // The chart's object ends with its closing brace.
     return chartJson.substr(0, chartJson.size() - 1) + ",\"place\":" + place + "}";
 }
@@ -114,10 +112,11 @@ std::string PlaceLine(const PlaceUsed &used, const ChartInput &input)
     char longitude[16];
     std::snprintf(longitude, sizeof longitude, "%03d:%02d%s", input.LongitudeDegrees, input.LongitudeMinutes,
                   input.Hemisphere.c_str());
-    return line + "пояс " + used.Zone + ", поправка " + Signed(used.Correction) + ", долгота " + longitude + "\n";
+    return line + "пояс " + used.Zone + ", поправка " + SignedOffsetText(used.OffsetSeconds) + ", долгота " + longitude
+        + "\n";
 }
 
-ChartRequest ParseBatchLine(std::string_view line)
+ChartRequest ParseBatchLine(std::string_view line, Fold fold)
 {
     const std::size_t second = line.find(',', line.find(',') + 1);
     const std::size_t third = second == std::string_view::npos ? second : line.find(',', second + 1);
@@ -127,7 +126,7 @@ ChartRequest ParseBatchLine(std::string_view line)
     const std::string withCorrection = std::string(line.substr(0, second + 1)) + "0" + std::string(line.substr(third));
     ChartRequest request = ParseCsvLine(withCorrection);
     if (request.Input)
-        if (auto error = SetCorrection(zone, *request.Input))
+        if (auto error = SetCorrection(zone, fold, *request.Input))
             return {std::nullopt, *error};
     return request;
 }

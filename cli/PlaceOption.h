@@ -5,17 +5,20 @@
 #include <string_view>
 
 #include "ChartRequest.h"
+#include "ClockOffset.h"
 
 // The tool's places: --place NAME (the best match of the city search gives
 // the longitude and the zone), --tz ZONE (an IANA zone gives the correction
-// only), and a zone in place of the correction in a batch line. The
-// correction is the clock's offset at the chart's local date and time; an
-// offset that is not whole hours, a local time that was skipped or that
-// happened twice, and an unknown zone are errors.
+// only), and a zone in place of the correction in a batch line. The chart
+// takes the clock's exact offset at its local date and time (+5:30, or a
+// town's mean time such as +2:30:17). A local time that was skipped or that
+// happened twice takes the offset --fold names, and is an error naming both
+// offsets without it; an unknown zone is an error.
 
 struct PlaceOptions {
-    std::string Place; // --place, empty when not given
-    std::string Zone;  // --tz, empty when not given
+    std::string Place;                  // --place, empty when not given
+    std::string Zone;                   // --tz, empty when not given
+    Fold SkippedOrDoubled = Fold::None; // --fold
 };
 
 // What was used, for the output: the city (empty for --tz), its zone and
@@ -23,7 +26,7 @@ struct PlaceOptions {
 // lists it.
 struct PlaceUsed {
     std::string Name, Region, Country, Zone;
-    int Correction = 0;
+    int OffsetSeconds = 0; // the clock's offset the chart took
     std::string Label;
 };
 
@@ -36,7 +39,7 @@ struct PlaceOutcome {
 PlaceOutcome ApplyPlaceOptions(const PlaceOptions &options, ChartInput &input);
 
 // The JSON object of one chart with "place":{name, region, country, zone,
-// offset} added (only zone and offset for --tz).
+// offset} added (only zone and offset for --tz); the offset as "+4", "+5:30".
 std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used);
 
 // The line printed above the table: "Место: Казань, Республика Татарстан,
@@ -44,5 +47,5 @@ std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used);
 std::string PlaceLine(const PlaceUsed &used, const ChartInput &input);
 
 // A batch line whose third field may name a zone instead of a correction:
-// "01.07.1985,10:00,Europe/Moscow,037:37,E".
-ChartRequest ParseBatchLine(std::string_view line);
+// "01.07.1985,10:00,Europe/Moscow,037:37,E"; fold as --fold.
+ChartRequest ParseBatchLine(std::string_view line, Fold fold = Fold::None);

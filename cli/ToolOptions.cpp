@@ -23,6 +23,7 @@ constexpr OptionSpec Specs[] = {
     {"--tz", nullptr, &ToolOptions::Zone},
     {"--pdf", nullptr, &ToolOptions::Pdf},
     {"--png", nullptr, &ToolOptions::Png},
+    {"--fold", nullptr, &ToolOptions::Fold},
 };
 
 const OptionSpec *SpecOf(std::string_view argument)
@@ -48,6 +49,8 @@ bool HasExtension(const std::optional<std::string> &name, std::string_view exten
 // The usage error of options that do not go together, or nothing.
 std::optional<std::string> Conflict(const ToolOptions &options)
 {
+    if (options.Fold && *options.Fold != "earlier" && *options.Fold != "later")
+        return "--fold takes earlier or later";
     if (options.Batch) {
         if (!options.Positional.empty())
             return "--batch takes its cases from standard input";

@@ -15,6 +15,7 @@ struct ToolOptions {
     std::optional<std::string> Zone;  // an IANA time zone
     std::optional<std::string> Pdf;   // a file for the printed page, ending in .pdf
     std::optional<std::string> Png;   // a file for the result area, ending in .png
+    std::optional<std::string> Fold;  // "earlier" or "later": the offset of a skipped or doubled time
     bool Json = false;
     bool Batch = false;
     bool Header = false;

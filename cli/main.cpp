@@ -21,21 +21,24 @@
 namespace {
 
 constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
-                         "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--json]\n"
-                         "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}] [--json]\n"
-                         "       velmora-chart --batch [--header | --json] < cases.csv\n"
+                         "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]\n"
+                         "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]\n"
+                         "                     [--fold earlier|later] [--json]\n"
+                         "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
                          "\n"
                          "Prints the four pillars and the year and month squares of a local clock\n"
                          "moment. The year has four digits. The correction is the clock's offset\n"
-                         "from Universal Time in whole hours (-23..23, default 5); the longitude\n"
-                         "defaults to 060:36E.\n"
+                         "from Universal Time in whole hours (-23..23, default 5), or exact as H:MM or\n"
+                         "H:MM:SS (5:30, -9:30); the longitude defaults to 060:36E.\n"
                          "--place NAME takes the longitude and the time zone of the best-matching city\n"
                          "(Russian or Latin name, e.g. Казань or Kazan); --tz ZONE takes the correction\n"
                          "from an IANA time zone (e.g. Europe/Moscow) and keeps the longitude. Both use\n"
-                         "the clock's real offset at that date and time (summer time and old zone\n"
-                         "changes included); an offset that is not whole hours, a local time that was\n"
-                         "skipped or that happened twice is an error. The place used is printed above\n"
-                         "the table, or as \"place\" in the JSON.\n"
+                         "the clock's exact offset at that date and time (summer time, old zone changes\n"
+                         "and offsets such as +5:30 or a town's mean time +2:30:17 included). A local\n"
+                         "time that was skipped or that happened twice when the clocks were moved is an\n"
+                         "error naming both offsets, unless --fold earlier (the offset before the move)\n"
+                         "or --fold later (after it) chooses. The place used is printed above the table,\n"
+                         "or as \"place\" in the JSON.\n"
                          "\n"
                          "With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);\n"
                          "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.\n"
@@ -75,6 +78,13 @@ void MakePrintable(ToolOptions &options)
             **echoed = PrintableUtf8(**echoed);
 }
 
+Fold FoldOf(const ToolOptions &options)
+{
+    if (!options.Fold)
+        return Fold::None;
+    return *options.Fold == "earlier" ? Fold::Earlier : Fold::Later;
+}
+
 int UsageError(const std::string &message)
 {
     std::cerr << "velmora-chart: " << message << "\n" << Usage;
@@ -100,7 +110,7 @@ int RunSingle(const ToolOptions &options)
     const std::string longitude = options.Longitude.value_or(DefaultLongitude);
     ChartRequest request = ParseRequest(date, time, correction, longitude);
     std::string error = request.Error;
-    const PlaceOptions place{options.Place.value_or(""), options.Zone.value_or("")};
+    const PlaceOptions place{options.Place.value_or(""), options.Zone.value_or(""), FoldOf(options)};
     const PlaceOutcome placed = request.Input ? ApplyPlaceOptions(place, *request.Input) : PlaceOutcome{};
     if (!placed.Error.empty()) {
         error = placed.Error;
@@ -142,7 +152,7 @@ int Run(const ToolOptions &options)
     }
     if (!options.Batch)
         return RunSingle(options);
-    const BatchOutcome outcome = RunBatch(std::cin, std::cout, {options.Json, options.Header});
+    const BatchOutcome outcome = RunBatch(std::cin, std::cout, {options.Json, options.Header, FoldOf(options)});
     if (!outcome.Failure.empty()) {
         std::cerr << "velmora-chart: " << outcome.Failure << "\n";
         return 1;

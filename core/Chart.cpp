@@ -15,7 +15,7 @@ ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &optio
     details.SunLongitude = *sun;
 
     const std::optional<SolarTerms> terms =
-        FindSolarTerms(details.Moment, details.SunLongitude, input.Correction, options);
+        FindSolarTerms(details.Moment, details.SunLongitude, CorrectionHoursOf(input), options);
     if (!terms)
         return {std::nullopt, Messages::EphemerisRange};
     details.Terms = *terms;

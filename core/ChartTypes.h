@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The chart types shared by the calculation, the window, the tool and the tests.
@@ -18,6 +19,10 @@ struct ChartInput {
     std::int32_t LongitudeDegrees = 0; // 0..179
     std::int32_t LongitudeMinutes = 0; // minutes of arc, 0..59
     std::string Hemisphere = "E";      // "E" east; anything else counts as west
+    // The clock's exact offset from Universal Time in seconds when it is not
+    // whole hours (+5:30, local mean time +2:30:17); Correction then holds its
+    // whole hours, truncated toward zero. Nothing: Correction is the offset.
+    std::optional<std::int32_t> OffsetSeconds = std::nullopt;
 };
 
 // One of the ten element tokens, UTF-8: "ДЕР", "дер", "ОГО", "ого", "ЗЕМ",

@@ -15,15 +15,14 @@ std::optional<CalendarMoment> FoundTerm(std::int32_t startYear, std::int32_t sta
     return CalendarOf(*found);
 }
 
-double MovedByCorrection(const CalendarMoment &found, std::int32_t correction)
+double MovedByCorrection(const CalendarMoment &found, double correction)
 {
     return JulianDay(found.Date.Year, found.Date.Month, found.Date.Day, found.Hour + correction);
 }
 
 // Term index of searchYear, the search from the cache when it holds it; the
 // correction is applied afterwards in either case.
-std::optional<double> TermOfYear(std::int32_t searchYear, int index, std::int32_t correction,
-                                 const SolarTermOptions &options)
+std::optional<double> TermOfYear(std::int32_t searchYear, int index, double correction, const SolarTermOptions &options)
 {
     const std::optional<CalendarMoment> *known = options.Cache ? options.Cache->Find(searchYear, index) : nullptr;
     std::optional<CalendarMoment> found;
@@ -55,8 +54,8 @@ std::int32_t SquareYearOf(const CalendarDate &date, double sunLongitude, std::in
 
 } // namespace
 
-std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth, double target,
-                                    std::int32_t correction, TermSearch search)
+std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth, double target, double correction,
+                                    TermSearch search)
 {
     const std::optional<CalendarMoment> found = FoundTerm(startYear, startMonth, target, search);
     if (!found)
@@ -76,7 +75,7 @@ TermStart SolarTermStart(std::int32_t searchYear, int index)
     return month <= 12 ? TermStart{searchYear, month, target} : TermStart{searchYear + 1, month - 12, target};
 }
 
-std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude, std::int32_t correction,
+std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude, double correction,
                                          const SolarTermOptions &options)
 {
     SolarTerms terms;

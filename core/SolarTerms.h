@@ -16,11 +16,12 @@
 // Julian day at which the sun reaches target (degrees: 315, 345 or 15 + 30k),
 // searched from day 4 of startMonth (1..12) of startYear at 0 h in steps of
 // 30, 3 and 0.3 minutes until the longitude is within 0.001 degree, and then
-// moved by correction hours (later for a positive correction). Nothing when
+// moved by correction hours (later for a positive correction; +5.5 for a
+// clock at +5:30, as the chart moment takes it). Nothing when
 // the ephemeris fails on the way or the search does not settle. Both kinds of
 // search give the same Julian day, bit for bit.
-std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth, double target,
-                                    std::int32_t correction, TermSearch search = TermSearch::Fast);
+std::optional<double> FindSolarTerm(std::int32_t startYear, std::int32_t startMonth, double target, double correction,
+                                    TermSearch search = TermSearch::Fast);
 
 // Where the search for term index (0..11: 315, 345, 15, ..., 285 degrees) of
 // a solar year that begins in searchYear starts: February for 315, March for
@@ -53,5 +54,5 @@ struct SolarTerms {
 
 // The terms for the solar year holding the moment, with sunLongitude the
 // sun's longitude at moment.ChartJD. Nothing when the ephemeris fails.
-std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude, std::int32_t correction,
+std::optional<SolarTerms> FindSolarTerms(const ChartMoment &moment, double sunLongitude, double correction,
                                          const SolarTermOptions &options = {});

@@ -1,6 +1,8 @@
 #include "TimeScale.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "Ephemeris.h"
 
@@ -10,9 +12,38 @@ double LongitudeOf(const ChartInput &input)
     return input.Hemisphere == "E" ? degrees : -degrees;
 }
 
+std::int32_t OffsetSecondsOf(const ChartInput &input) { return input.OffsetSeconds.value_or(input.Correction * 3600); }
+
+double CorrectionHoursOf(const ChartInput &input)
+{
+    return input.OffsetSeconds ? *input.OffsetSeconds / 3600.0 : input.Correction;
+}
+
+void SetClockOffset(ChartInput &input, std::int32_t seconds)
+{
+    input.Correction = seconds / 3600;
+    input.OffsetSeconds = seconds % 3600 ? std::optional(seconds) : std::nullopt;
+}
+
+std::string SignedOffsetText(std::int32_t seconds)
+{
+    const std::int32_t size = std::abs(seconds);
+    std::string text = (seconds < 0 ? "-" : "+") + std::to_string(size / 3600);
+    char part[8];
+    if (size % 3600) {
+        std::snprintf(part, sizeof part, ":%02d", size / 60 % 60);
+        text += part;
+    }
+    if (size % 60) {
+        std::snprintf(part, sizeof part, ":%02d", size % 60);
+        text += part;
+    }
+    return text;
+}
+
 double ChartTimeOf(const ChartInput &input)
 {
-    return input.Hour + input.Minute / 60.0 - input.Correction + LongitudeOf(input) / 15 + 1;
+    return input.Hour + input.Minute / 60.0 - CorrectionHoursOf(input) + LongitudeOf(input) / 15 + 1;
 }
 
 DateAndHour ChartDateAndHour(double julianDay)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "ChartTypes.h"
 
@@ -11,8 +12,22 @@
 // hemisphere the negative of it, since local mean time runs behind UT there.
 double LongitudeOf(const ChartInput &input);
 
+// The clock's offset from Universal Time: OffsetSeconds when given, else the
+// whole hours of Correction; in seconds, and in hours as the time scale and
+// the solar terms use it (Correction exactly, for whole hours).
+std::int32_t OffsetSecondsOf(const ChartInput &input);
+double CorrectionHoursOf(const ChartInput &input);
+
+// Sets the clock's offset, seconds east of Universal Time: Correction to
+// its whole hours and OffsetSeconds when there is more than whole hours.
+void SetClockOffset(ChartInput &input, std::int32_t seconds);
+
+// "+4", "-3", "+0", "+5:30", "-9:30", "+2:30:17".
+std::string SignedOffsetText(std::int32_t seconds);
+
 // Decimal hours handed to swe_julday with the entered date:
-// Hour + Minute / 60 - Correction + Longitude / 15 + 1; may be negative or 24+.
+// Hour + Minute / 60 - correction hours + Longitude / 15 + 1; may be
+// negative or 24+.
 double ChartTimeOf(const ChartInput &input);
 
 struct ChartMoment {

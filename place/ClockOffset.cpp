@@ -6,9 +6,10 @@
 #include <QStringList>
 #include <QTimeZone>
 
+#include "TimeScale.h"
+
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 namespace {
 
@@ -101,16 +102,26 @@ ClockOffset OffsetAt(const QByteArray &zoneName, QDate date, QTime time)
     return {whole ? ClockOffset::Kind::Whole : ClockOffset::Kind::NotWhole, fitting};
 }
 
-QString OffsetText(int seconds)
+std::optional<int> ChosenOffset(const ClockOffset &offset, Fold fold)
 {
-    const int size = std::abs(seconds);
-    QString text = QStringLiteral("%1%2").arg(QChar(seconds < 0 ? u'-' : u'+')).arg(size / 3600);
-    if (size % 3600)
-        text += QStringLiteral(":%1").arg(size / 60 % 60, 2, 10, QLatin1Char('0'));
-    if (size % 60)
-        text += QStringLiteral(":%1").arg(size % 60, 2, 10, QLatin1Char('0'));
-    return text;
+    switch (offset.Type) {
+    case ClockOffset::Kind::Whole:
+    case ClockOffset::Kind::NotWhole:
+        return offset.Seconds.front();
+    case ClockOffset::Kind::Skipped:
+    case ClockOffset::Kind::Doubled:
+        if (fold == Fold::None)
+            return std::nullopt;
+        return fold == Fold::Earlier ? offset.Seconds.front() : offset.Seconds.back();
+    case ClockOffset::Kind::UnknownZone:
+        break;
+    }
+    return std::nullopt;
 }
+
+bool IsMeanTime(int seconds) { return seconds % 900 != 0; }
+
+QString OffsetText(int seconds) { return QString::fromStdString(SignedOffsetText(seconds)); }
 
 QString OffsetsText(const std::vector<int> &seconds, const QString &separator)
 {

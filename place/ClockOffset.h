@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTime>
 
+#include <optional>
 #include <vector>
 
 // The clock's offset from Universal Time in a time zone at a local date and
@@ -28,6 +29,20 @@ struct ClockOffset {
 };
 
 ClockOffset OffsetAt(const QByteArray &zone, QDate date, QTime time);
+
+// For a skipped or doubled local time, which offset counts: the one in force
+// before the clocks were moved (Earlier) or after it (Later); None leaves it
+// undecided.
+enum class Fold { None, Earlier, Later };
+
+// The offset in seconds the local time takes: its only one, or for a skipped
+// or doubled time the one fold names; nothing for an unknown zone, or for a
+// skipped or doubled time with Fold::None.
+std::optional<int> ChosenOffset(const ClockOffset &offset, Fold fold);
+
+// Whether an offset is a town's mean solar time rather than a zone's
+// standard time: the former is no whole number of quarter hours.
+bool IsMeanTime(int seconds);
 
 // "+4", "-3", "+0", "+5:30", "+2:30:17".
 QString OffsetText(int seconds);

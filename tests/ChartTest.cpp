@@ -58,3 +58,38 @@ TEST(Chart, FirstHoursOfYearOneGiveAChart)
     EXPECT_EQ(february.Details->Terms.SolarYear, 0);
     EXPECT_EQ(february.Details->Result.YearPillar.Stem, "МЕТ");
 }
+
+// A clock with an exact offset gives the chart moment of the same Universal
+// Time as a clock at +0 does, and its terms move by the exact offset as
+// whole-hour corrections move them.
+TEST(Chart, ExactOffsetsTakeTheSameUniversalTime)
+{
+    struct Case {
+        const char *what;
+        ChartInput exact;     // the clock at its exact offset
+        ChartInput universal; // the same moment on a clock at +0
+        int seconds;
+    };
+    const Case cases[] = {
+        {"Kolkata +5:30", {1, 1, 2000, 12, 0, 0, 88, 22, "E"}, {1, 1, 2000, 6, 30, 0, 88, 22, "E"}, 19800},
+        {"Moscow mean time +2:30:17", {15, 7, 1900, 10, 0, 0, 37, 37, "E"}, {15, 7, 1900, 7, 29, 0, 37, 37, "E"}, 9017},
+        {"Kathmandu +5:45", {15, 7, 1995, 10, 0, 0, 85, 19, "E"}, {15, 7, 1995, 4, 15, 0, 85, 19, "E"}, 20700},
+        {"St. John's -3:30", {15, 1, 2000, 22, 0, 0, 52, 43, "W"}, {16, 1, 2000, 1, 30, 0, 52, 43, "W"}, -12600},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ChartInput exact = c.exact;
+        SetClockOffset(exact, c.seconds);
+        EXPECT_EQ(OffsetSecondsOf(exact), c.seconds);
+        const ChartOutcome a = ComputeChart(exact);
+        const ChartOutcome b = ComputeChart(c.universal);
+        ASSERT_TRUE(a.Details && b.Details);
+        // Moscow mean time: the +0 clock shows 07:29 of 07:29:43.
+        const double seconds = c.seconds % 60 ? (60 - c.seconds % 60) / 86400.0 : 0;
+        EXPECT_NEAR(a.Details->Moment.ChartJD, b.Details->Moment.ChartJD + seconds, 1e-9);
+        EXPECT_EQ(a.Details->Result, b.Details->Result);
+        for (int k = 0; k < 13; ++k)
+            EXPECT_NEAR(a.Details->Terms.TermMoments[k] - b.Details->Terms.TermMoments[k], c.seconds / 86400.0, 1e-9)
+                << k;
+    }
+}
