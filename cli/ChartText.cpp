@@ -1,6 +1,7 @@
 #include "ChartText.h"
 
 #include "ChartFormat.h"
+#include "PlaceLine.h"
 #include "TimeScale.h"
 
 #include <cstdio>
@@ -14,7 +15,8 @@ std::string FormatHeader(const ChartInput &input)
     return line;
 }
 
-std::string FormatChartText(const ChartInput &input, const ChartResult &result)
+std::string FormatChartText(const ChartInput &input, const ChartResult &result, const std::string &placeName)
 {
-    return FormatHeader(input) + "\n" + FormatTable(result);
+    const std::string place = placeName.empty() ? std::string() : PlaceLineOf(placeName, input) + "\n";
+    return FormatHeader(input) + "\n" + place + FormatTable(result);
 }

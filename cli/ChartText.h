@@ -10,5 +10,6 @@
 // "25.12.2020 08:30, поправка +5, долгота 060:36E", signed like the place line.
 std::string FormatHeader(const ChartInput &input);
 
-// The header line and the tool's text output under it.
-std::string FormatChartText(const ChartInput &input, const ChartResult &result);
+// The header line, the place line when the chart has a place (placeName not
+// empty), and the tool's text output under them.
+std::string FormatChartText(const ChartInput &input, const ChartResult &result, const std::string &placeName);

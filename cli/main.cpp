@@ -102,6 +102,14 @@ void PrintChart(const ChartInput &input, const ChartDetails &details, const Plac
         std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatTable(details.Result);
 }
 
+// The place the files name: the city, or the zone of --tz.
+std::string PlaceName(const PlaceOutcome &placed)
+{
+    if (!placed.Used)
+        return {};
+    return placed.Used->Name.empty() ? placed.Used->Zone : placed.Used->Name;
+}
+
 int RunSingle(const ToolOptions &options)
 {
     const std::string &date = options.Positional[0];
@@ -118,8 +126,8 @@ int RunSingle(const ToolOptions &options)
         const ChartOutcome outcome = ComputeChart(*request.Input);
         if (outcome.Details) {
             PrintChart(*request.Input, *outcome.Details, placed, options.Json);
-            const bool saved = WriteChartFiles(*request.Input, outcome.Details->Result, options.Pdf.value_or(""),
-                                               options.Png.value_or(""), std::cerr);
+            const bool saved = WriteChartFiles(*request.Input, outcome.Details->Result, PlaceName(placed),
+                                               options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
             return saved ? 0 : 1;
         }
         error = outcome.Error;

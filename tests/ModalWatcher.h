@@ -47,6 +47,9 @@ public:
     // What to do with a modal dialog that is not a message box; by default
     // it is closed.
     void onDialog(std::function<void(QWidget *)> handler) { m_onDialog = std::move(handler); }
+    // What to do with a message box (such as clicking one of its buttons);
+    // by default it is closed as Esc closes it.
+    void onMessageBox(std::function<void(QMessageBox *)> handler) { m_onBox = std::move(handler); }
 
 private:
     void closeModal()
@@ -70,6 +73,8 @@ private:
             --m_allowed;
         if (!box && m_onDialog)
             m_onDialog(dialog);
+        if (box && m_onBox)
+            m_onBox(box);
         if (dialog->isVisible())
             dialog->reject();
     }
@@ -80,4 +85,5 @@ private:
     std::vector<Seen> m_seen;
     int m_allowed = 0;
     std::function<void(QWidget *)> m_onDialog;
+    std::function<void(QMessageBox *)> m_onBox;
 };

@@ -1,7 +1,9 @@
 // The place dialog driven from the window: search, pick, apply, then
 // calculate.
 
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenu>
 #include <QPushButton>
 
@@ -73,41 +75,113 @@ TEST_F(PlaceWindowTest, KazanFromTheLongitudeGroupThenCalculate)
     EXPECT_NE(form->result(), before);
 }
 
-TEST_F(PlaceWindowTest, OffsetsThatAreNoWholeHourLeaveTheCorrection)
+// The place, then the date: each calculation takes the place's offset for
+// the date and time in the fields, exact where it is not whole hours, and a
+// doubled or skipped time asks which offset.
+TEST_F(PlaceWindowTest, ThePlaceGivesTheOffsetOfTheDateInTheFields)
 {
     struct Case {
-        const char *day, *month, *year, *hour, *query;
-        const char *degrees, *minutes, *hemisphere, *message;
+        const char *query, *day, *month, *year, *hour, *minute;
+        const char *fold; // the button the question is answered with, or none asked
+        const char *correction, *label;
+        int seconds;
     };
+    const int h = 3600;
     const Case cases[] = {
-        {"15", "07", "1985", "10", "Kolkata", "088", "22", "E",
-         "Долгота записана, поправка оставлена прежней: часы здесь в это время шли на +5:30 от всемирного "
-         "времени, это не целое число часов."},
-        {"29", "09", "1985", "02", "Москва", "037", "37", "E",
-         "Долгота записана, поправка оставлена прежней: это время здесь было дважды, часы переводили назад "
-         "(+4 или +3)."},
-        {"31", "03", "1985", "02", "Москва", "037", "37", "E",
-         "Долгота записана, поправка оставлена прежней: такого времени здесь не было, часы переводили вперёд "
-         "(+3, затем +4)."},
-        {"15", "07", "1915", "10", "Москва", "037", "37", "E",
-         "Долгота записана, поправка оставлена прежней: часы здесь в это время шли на +2:30:17 от всемирного "
-         "времени, это не целое число часов."},
-        {"31", "02", "1985", "10", "Москва", "060", "36", "E", "Установленная дата не существует. Место не применено."},
+        {"Москва", "15", "07", "1985", "10", "00", nullptr, "04", "Москва, +4", 4 * h},
+        {"Москва", "15", "01", "2015", "10", "00", nullptr, "03", "Москва, +3", 3 * h},
+        {"Kolkata", "01", "01", "2000", "12", "00", nullptr, "05", "Колката, +5:30", 5 * h + 1800},
+        {"Москва", "15", "07", "1900", "10", "00", nullptr, "02", "Москва, +2:30:17, местное время", 9017},
+        {"Москва", "29", "09", "1985", "02", "30", "FoldLater", "03", "Москва, +3", 3 * h},
+        {"Москва", "29", "09", "1985", "02", "30", "FoldEarlier", "04", "Москва, +4", 4 * h},
+        {"Москва", "31", "03", "1985", "02", "30", "FoldLater", "04", "Москва, +4", 4 * h},
     };
     start();
+    const auto *label = form->findChild<QLabel *>("PlaceLabel");
     for (const Case &c : cases) {
-        enter(c.day, c.month, c.year, c.hour, "30", "07", "060", "36");
+        SCOPED_TRACE(std::string(c.query) + " " + c.day + "." + c.month + "." + c.year);
+        // The place first, at today's date; then the chart's date.
+        enter(startupTexts["ClientDay"], startupTexts["ClientMonth"], startupTexts["ClientYear"], "12", "00", "07",
+              "060", "36");
         modals.clear();
-        modals.expect(2);
+        modals.expect();
         modals.onDialog(Search(QString::fromUtf8(c.query), {Qt::Key_Return}));
         rightClick("GroupBox1");
-        const QStringList expected{QStringLiteral("<dialog PlaceDialog>"), QString::fromUtf8(c.message)};
-        EXPECT_EQ(modals.messages(), expected) << c.query << " " << c.year;
-        EXPECT_EQ(text("ClientTime"), "07") << c.query;
-        EXPECT_EQ(text("ClientDolgotaG"), QString::fromUtf8(c.degrees)) << c.query;
-        EXPECT_EQ(text("ClientDolgotaM"), QString::fromUtf8(c.minutes)) << c.query;
-        EXPECT_EQ(hemisphere(), c.hemisphere) << c.query;
+        for (const auto &[name, value] : {std::pair{"ClientDay", c.day},
+                                          {"ClientMonth", c.month},
+                                          {"ClientYear", c.year},
+                                          {"ClientHour", c.hour},
+                                          {"ClientMinute", c.minute}})
+            put(name, QString::fromUtf8(value));
+        if (c.fold) {
+            modals.expect();
+            modals.onMessageBox([&](QMessageBox *box) { box->findChild<QPushButton *>(c.fold)->click(); });
+        }
+        form->BitBtn1Click();
+        modals.onMessageBox(nullptr);
+        EXPECT_EQ(modals.messages().size(), c.fold ? 2 : 1);
+        EXPECT_EQ(text("ClientTime"), c.correction);
+        EXPECT_EQ(label->text(), QString::fromUtf8(c.label));
+        ChartInput exact{std::stoi(c.day),
+                         std::stoi(c.month),
+                         std::stoi(c.year),
+                         std::stoi(c.hour),
+                         std::stoi(c.minute),
+                         0,
+                         text("ClientDolgotaG").toInt(),
+                         text("ClientDolgotaM").toInt(),
+                         "E"};
+        SetClockOffset(exact, c.seconds);
+        EXPECT_EQ(form->result(), ComputeChart(exact).Details->Result);
     }
+}
+
+// A hand edit of the correction or the longitude ends the place; the place,
+// and the hemisphere, come back after a restart.
+TEST_F(PlaceWindowTest, AHandEditEndsThePlaceARestartKeepsIt)
+{
+    start();
+    const auto placeMoscow = [&] {
+        modals.expect();
+        modals.onDialog(Search(QStringLiteral("Москва"), {Qt::Key_Return}));
+        rightClick("GroupBox1");
+        return form->findChild<QLabel *>("PlaceLabel")->text();
+    };
+    const std::vector<std::function<void()>> edits = {
+        [&] { form->SpinButtonTUpClick(); },
+        [&] { form->SpinButtonDDownClick(); },
+        [&] { form->ClientButtonDolgotaClick(); },
+        [&] {
+            field("ClientDolgotaM")->setFocus();
+            QTest::keyClicks(field("ClientDolgotaM"), "5");
+        },
+    };
+    for (const auto &edit : edits) {
+        EXPECT_FALSE(placeMoscow().isEmpty());
+        edit();
+        EXPECT_EQ(form->findChild<QLabel *>("PlaceLabel")->text(), QString());
+        const QString correction = text("ClientTime");
+        put("ClientDay", "15");
+        put("ClientMonth", "07");
+        put("ClientYear", "1985");
+        form->BitBtn1Click();
+        EXPECT_EQ(text("ClientTime"), correction); // no longer the place's +4
+    }
+
+    placeMoscow();
+    form->ClientButtonDolgotaClick(); // W: the hemisphere is kept too
+    placeMoscow();
+    form->findChild<QPushButton *>("ClientButtonDolgota")->setText(QStringLiteral("W"));
+    form->close();
+    EXPECT_EQ(settings.values["zone"], "Europe/Moscow");
+    EXPECT_EQ(settings.values["hs"], "W");
+    start();
+    EXPECT_EQ(form->findChild<QLabel *>("PlaceLabel")->text().section(u',', 0, 0), QStringLiteral("Москва"));
+    EXPECT_EQ(hemisphere(), "W");
+    form->ClientButtonDolgotaClick();
+    form->close();
+    EXPECT_EQ(settings.values["zone"], "");
+    EXPECT_EQ(settings.values["hs"], "E");
 }
 
 TEST_F(PlaceWindowTest, MenuItemArrowsWestAndCancel)

@@ -160,3 +160,39 @@ TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
     press(Qt::CTRL | Qt::Key_S);
     EXPECT_TRUE(modals.messages().isEmpty());
 }
+
+// The place travels with the chart: the saved page and picture and the
+// copied text carry one line with the place, the exact offset used and the
+// longitude, as the tool's files do for the same place.
+TEST_F(ShareCommandsTest, ThePlaceLineTravelsWithTheChart)
+{
+    start();
+    enter(QStringLiteral("01"), QStringLiteral("01"), QStringLiteral("2000"), QStringLiteral("12"),
+          QStringLiteral("00"), QStringLiteral("05"), QStringLiteral("060"), QStringLiteral("36"));
+    modals.expect();
+    modals.onDialog([](QWidget *dialog) {
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("PlaceQuery"));
+        QTest::keyClicks(edit, QStringLiteral("Kolkata"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    form->NPlaceClick();
+    form->BitBtn1Click();
+    const QString line = QStringLiteral("Место: Колката, поправка +5:30, долгота 088:22E");
+    form->NCopyTextClick();
+    EXPECT_EQ(QApplication::clipboard()->text().section(u'\n', 0, 1),
+              QStringLiteral("01.01.2000 12:00, поправка +5:30, долгота 088:22E\n") + line);
+
+    QTemporaryDir dir;
+    const QString window = dir.filePath(QStringLiteral("window.pdf")), tool = dir.filePath(QStringLiteral("tool.pdf"));
+    ASSERT_TRUE(form->saveChartTo(window));
+    RunTool(QStringLiteral(VELMORA_CHART),
+            {QStringLiteral("01.01.2000"), QStringLiteral("12:00"), QStringLiteral("--place"),
+             QStringLiteral("Kolkata"), QStringLiteral("--pdf"), tool});
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    const auto text = [](const QString &path) {
+        return RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    };
+    EXPECT_TRUE(text(window).contains(line)) << text(window).toStdString();
+    EXPECT_EQ(text(window), text(tool));
+}

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QTime>
 
 #include <optional>
 
+#include "ClockOffset.h"
 #include "LongitudeArc.h"
 
 struct City;
@@ -14,12 +16,15 @@ struct PlaceFill {
     // Nothing when the fields hold no valid date and time: then nothing is
     // written at all.
     std::optional<LongitudeArc> Longitude;
-    // The correction in whole hours, when the clock's offset at that local
-    // moment is one whole number of hours.
-    std::optional<int> Correction;
-    // Why something was left as it was; empty when everything was written.
+    // The clock's offset in the city's zone at that local moment.
+    ClockOffset Offset;
+    // Why the correction was left as it was (the zone is unknown), or why
+    // nothing was written; empty otherwise.
     QString Message;
 };
+
+// The hour and minute texts as a time of the clock, or nothing.
+std::optional<QTime> ReadClockTime(const QString &hour, const QString &minute);
 
 PlaceFill FillFor(const City &city, const QString &day, const QString &month, const QString &year, const QString &hour,
                   const QString &minute);

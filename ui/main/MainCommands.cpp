@@ -22,15 +22,20 @@ void TMainForm::calculate(bool showWaitCursor)
     const auto date = checkedDate();
     if (!date)
         return;
+    std::optional<int> placeOffset;
+    if (m_place && !takePlaceOffset(*date, placeOffset))
+        return;
     setPickerDate(*date);
     DrawTab();
     WaitCursor wait(showWaitCursor);
-    const auto input = ReadChartInput(fieldTexts());
+    auto input = ReadChartInput(fieldTexts());
     if (!input) {
         wait.restore();
         reportDateDoesNotExist();
         return;
     }
+    if (placeOffset)
+        SetClockOffset(*input, *placeOffset);
     const ChartOutcome outcome = ComputeChart(*input);
     wait.restore();
     if (!outcome.Details) {
@@ -47,6 +52,7 @@ void TMainForm::calculate(bool showWaitCursor)
     m_solarMonth = outcome.Details->Terms.SolarMonth;
     m_yearGroup = outcome.Details->Terms.YearGroup;
     m_chartInput = *input;
+    m_chartPlace = m_place ? m_place->Name().toStdString() : std::string();
     m_hasResult = true;
     DrawResult();
     enableSharing();

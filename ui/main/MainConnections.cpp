@@ -49,6 +49,9 @@ void TMainForm::connectFields()
         {&TMainForm::ClientDolgotaMKeyPress, &TMainForm::ClientDolgotaMChange, nullptr, nullptr,
          &TMainForm::ClientDolgotaMExit},
     };
+    // A hand edit of the correction or the longitude ends the active place.
+    for (Field field : {Correction, Degrees, Minutes})
+        connect(m_fields[field], &QLineEdit::textChanged, this, &TMainForm::dropPlace);
     for (int i = 0; i < FieldCount; ++i) {
         EditField *field = m_fields[i];
         const FieldHandlers h = handlers[i];

@@ -242,4 +242,5 @@ void TMainForm::SpinButtonDDownClick() { spinPair(Degrees, Minutes, false); }
 void TMainForm::ClientButtonDolgotaClick()
 {
     m_hemisphere->setText(m_hemisphere->text() == QStringLiteral("E") ? QStringLiteral("W") : QStringLiteral("E"));
+    dropPlace();
 }

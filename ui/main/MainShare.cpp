@@ -39,7 +39,7 @@ QString WithTypeSuffix(const QString &path, const QString &filter)
 
 } // namespace
 
-SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result}; }
+SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result, m_chartPlace}; }
 
 void TMainForm::buildShareItems(QMenu *menu)
 {
@@ -113,7 +113,8 @@ bool TMainForm::saveChartTo(const QString &path)
 void TMainForm::NCopyTextClick()
 {
     if (m_hasResult)
-        QGuiApplication::clipboard()->setText(QString::fromStdString(FormatChartText(m_chartInput, m_result)));
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(FormatChartText(m_chartInput, m_result, m_chartPlace)));
 }
 
 void TMainForm::NCopyPictureClick()

@@ -50,6 +50,7 @@ void TMainForm::FormActivate()
     m_fields[Day]->focusByProgram();
     loadPlaceSettings();
     normalisePlaceFields();
+    restorePlace();
     DrawTab();
     DrawCopyTab();
     m_client->setFixedSize(m_copyPanel->width(), m_copyPanel->y() + m_copyPanel->height());
@@ -72,6 +73,8 @@ std::vector<std::pair<QString, QString>> TMainForm::placeValuesToStore() const
     for (Field field : {Correction, Degrees, Minutes})
         if (m_filledFromStore[field] || !m_fields[field]->text().isEmpty())
             values.emplace_back(QString::fromLatin1(SpecOf(field).SettingKey), m_fields[field]->text());
+    for (auto &value : placeSettingsToStore())
+        values.push_back(std::move(value));
     return values;
 }
 

@@ -166,6 +166,13 @@ void TMainForm::buildResultArea()
     green.setColor(QPalette::ButtonText, QColor(0, 128, 0));
     m_copy->setPalette(green);
     m_close = MakeButton(m_client, "BitBtn2", QStringLiteral("Закрыть"), {356, 136, 113, 33}, 11, CloseGlyph(), 18);
+    // The active place, in the free area under the buttons.
+    m_placeLabel = new QLabel(m_client);
+    m_placeLabel->setObjectName(QStringLiteral("PlaceLabel"));
+    m_placeLabel->setFont(PixelFont(11));
+    m_placeLabel->setWordWrap(true);
+    m_placeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_placeLabel->setGeometry(356, 176, 113, 30);
 }
 
 void TMainForm::buildCopyPanel()

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "ActivePlace.h"
 #include "ChartTypes.h"
 #include "FieldRules.h"
 #include "InputFields.h"
@@ -176,6 +177,12 @@ private:
     void addPlaceCommand(QMenu *menu);
     void openPlaceDialog();
     void applyPlace(const City &city);
+    bool takePlaceOffset(const CalendarDate &date, std::optional<int> &offset);
+    void writePlaceCorrection(int offsetSeconds);
+    void showPlace();
+    void dropPlace();
+    void restorePlace();
+    std::vector<std::pair<QString, QString>> placeSettingsToStore() const;
 
     // MainDrawing.cpp
     void drawPreviousResult();
@@ -209,7 +216,8 @@ private:
     TPlaceDialog *m_placeDialog = nullptr;
 
     ChartResult m_result;
-    ChartInput m_chartInput; // the input of m_result
+    ChartInput m_chartInput;  // the input of m_result
+    std::string m_chartPlace; // the name of the place of m_result, UTF-8; empty for none
     std::int32_t m_solarMonth = 1;
     std::int32_t m_yearGroup = 0;
     bool m_hasResult = false;
@@ -223,6 +231,13 @@ private:
     std::optional<std::vector<std::pair<QString, QString>>> m_refusedValues;
     bool m_sessionEnding = false;
     QString m_saveFolder; // of the last chart saved in this run
+    // The place whose zone gives the correction, from the place dialog or the
+    // store, until the correction or the longitude is changed by hand; the
+    // window's own writes from the place set m_writingPlace.
+    std::optional<ActivePlace> m_place;
+    bool m_writingPlace = false;
+    bool m_placeSettingsRead = false; // start-up got as far as reading them
+    QLabel *m_placeLabel = nullptr;
 
     ClientGroupBox *m_dateGroup = nullptr;
     ClientGroupBox *m_timeGroup = nullptr;

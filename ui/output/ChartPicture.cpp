@@ -13,7 +13,7 @@ namespace {
 // picture is the same from the window and from the command line.
 constexpr unsigned FaceColor = 15790320;
 constexpr int Width = 290;
-constexpr int Height = 226;
+constexpr int Height = 242;
 // The window's result area starts at y = 54; here it moves up under the
 // date and time line.
 constexpr int Shift = 24;
@@ -68,6 +68,7 @@ QImage ChartPicture(const SharedChart &chart, qreal pixelRatio)
     DrawLabel(painter, 244, 114, QStringLiteral("Ветвь"), PixelFont(13));
     DrawLabel(painter, 8, 144, QStringLiteral("Квадрат феншуй  Года"), PixelFont(11));
     DrawLabel(painter, 144, 144, QStringLiteral("Квадрат феншуй Месяца"), PixelFont(11));
+    DrawLabel(painter, 10, 246, SharedPlaceLine(chart), PixelFont(11));
     return image;
 }
 

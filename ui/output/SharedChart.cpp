@@ -1,5 +1,7 @@
 #include "SharedChart.h"
 
+#include "PlaceLine.h"
+
 namespace {
 
 QString Digits(int value, int width) { return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0')); }
@@ -10,6 +12,11 @@ PrintTexts SharedPrintTexts(const ChartInput &input)
 {
     return {Digits(input.Day, 2), Digits(input.Month, 2), Digits(input.Year, 4), Digits(input.Hour, 2),
             Digits(input.Minute, 2)};
+}
+
+QString SharedPlaceLine(const SharedChart &chart)
+{
+    return QString::fromStdString(PlaceLineOf(chart.place, chart.input));
 }
 
 QString SharedMoment(const ChartInput &input)

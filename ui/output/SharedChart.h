@@ -11,7 +11,12 @@
 struct SharedChart {
     ChartInput input;
     ChartResult result;
+    std::string place = {}; // the place's name, UTF-8; empty when the chart has none
 };
+
+// The place line of the saved files, "Место: Казань, поправка +4, долгота
+// 049:07E" (see PlaceLineOf).
+QString SharedPlaceLine(const SharedChart &chart);
 
 // The date and time texts of the printed page, zero-filled as the fields
 // show them: "25", "12", "2020", "08", "30".

@@ -1,0 +1,11 @@
+#include "ActivePlace.h"
+
+#include "ClockOffset.h"
+
+QString ActivePlace::Caption() const
+{
+    QString caption = Name() + QStringLiteral(", ") + OffsetText(OffsetSeconds);
+    if (IsMeanTime(OffsetSeconds))
+        caption += QStringLiteral(", местное время");
+    return caption;
+}
