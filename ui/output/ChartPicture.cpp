@@ -25,6 +25,17 @@ void DrawLabel(QPainter &painter, int x, int y, const QString &text, const QFont
     painter.drawText(QPoint(x, y - Shift + QFontMetrics(font).ascent()), text);
 }
 
+// The captions' font, made smaller for a line that would not fit the width
+// (a long place name), down to a size that still reads.
+QFont FittingFont(const QString &text, int width)
+{
+    constexpr int Largest = 11, Smallest = 7;
+    int pixels = Largest;
+    while (pixels > Smallest && QFontMetrics(PixelFont(pixels)).horizontalAdvance(text) > width)
+        --pixels;
+    return PixelFont(pixels);
+}
+
 template <typename Drawing>
 void DrawArea(QPainter &painter, int x, int y, Drawing drawing)
 {
@@ -68,7 +79,8 @@ QImage ChartPicture(const SharedChart &chart, qreal pixelRatio)
     DrawLabel(painter, 244, 114, QStringLiteral("Ветвь"), PixelFont(13));
     DrawLabel(painter, 8, 144, QStringLiteral("Квадрат феншуй  Года"), PixelFont(11));
     DrawLabel(painter, 144, 144, QStringLiteral("Квадрат феншуй Месяца"), PixelFont(11));
-    DrawLabel(painter, 10, 246, SharedPlaceLine(chart), PixelFont(11));
+    const QString place = SharedPlaceLine(chart);
+    DrawLabel(painter, 10, 246, place, FittingFont(place, Width - 20));
     return image;
 }
 
