@@ -46,12 +46,17 @@ std::int64_t DayNumberOf(const CalendarDate &date)
     return DayCount(date) - 360 * (std::int64_t(date.Year) - 1);
 }
 
+Pillar YearPillarOf(std::int32_t solarYear)
+{
+    return {YearStems[FloorMod(solarYear, 10)], YearBranches[FloorMod(solarYear, 12)]};
+}
+
 Pillars BuildPillars(std::int32_t solarYear, std::int32_t solarMonth, const CalendarDate &chartDate,
                      std::int32_t chartHour)
 {
     Pillars p;
     const auto yearDigit = FloorMod(solarYear, 10);
-    p.YearPillar = {YearStems[yearDigit], YearBranches[FloorMod(solarYear, 12)]};
+    p.YearPillar = YearPillarOf(solarYear);
     p.MonthPillar = MonthPillarTable[yearDigit][solarMonth - 1];
 
     const std::int64_t dayNumber = DayNumberOf(chartDate);

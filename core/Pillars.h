@@ -19,6 +19,9 @@ extern const std::array<std::array<const char *, 12>, 5> HourStemTable;
 // division so that dates before year 1 keep the sixty-day cycle.
 std::int64_t DayNumberOf(const CalendarDate &date);
 
+// The year pillar of a solar year (it begins at the start of spring).
+Pillar YearPillarOf(std::int32_t solarYear);
+
 struct Pillars {
     Pillar HourPillar;
     Pillar DayPillar;
