@@ -1,5 +1,6 @@
 #include "Batch.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -7,10 +8,29 @@
 #include "BatchReader.h"
 #include "ChartFormat.h"
 #include "ChartRequest.h"
+#include "LuckFormat.h"
+#include "Messages.h"
 #include "PlaceOption.h"
 #include "Utf8Text.h"
 
 namespace {
+
+// A line of six fields: the case's five and the sex for the luck pillars.
+struct SexField {
+    std::string_view Case;
+    bool Given = false;
+    std::string_view Text;
+    std::optional<Sex> Value;
+};
+
+SexField SplitSexField(std::string_view line)
+{
+    const std::size_t last = line.rfind(',');
+    if (std::count(line.begin(), line.end(), ',') != 5)
+        return {line, false, {}, std::nullopt};
+    const std::string_view text = line.substr(last + 1);
+    return {line.substr(0, last), true, text, ParseSex(text)};
+}
 
 bool Skipped(const std::string &line)
 {
@@ -22,16 +42,27 @@ bool Skipped(const std::string &line)
 std::string ResultLine(const std::string &line, const BatchOptions &batch, const SolarTermOptions &options, bool &chart)
 {
     const bool json = batch.Json;
-    const ChartRequest request = ParseBatchLine(line, batch.SkippedOrDoubled);
+    const SexField sex = SplitSexField(line);
+    const ChartRequest request = ParseBatchLine(sex.Case, batch.SkippedOrDoubled);
     std::string error = request.Error;
-    if (request.Input) {
+    if (sex.Given && !json) {
+        error = "a sixth field (the sex for the luck pillars) goes with --json";
+    } else if (sex.Given && !sex.Value) {
+        error = "sex \"" + std::string(sex.Text) + "\" is not male, female, м or ж";
+    } else if (request.Input) {
         const ChartOutcome outcome = ComputeChart(*request.Input, options);
-        if (outcome.Details) {
+        const auto luck = outcome.Details && sex.Value
+            ? LuckOutputOf(*request.Input, *outcome.Details, *sex.Value, options)
+            : std::nullopt;
+        if (outcome.Details && (luck || !sex.Value)) {
             chart = true;
             const std::string input = CsvLineOf(*request.Input);
-            return json ? FormatJson(input, *outcome.Details) : FormatCsv(input, *outcome.Details);
+            if (!json)
+                return FormatCsv(input, *outcome.Details);
+            const std::string object = FormatJson(input, *outcome.Details);
+            return luck ? JsonWithKey(object, "luck", luck->Json) : object;
         }
-        error = outcome.Error;
+        error = outcome.Details ? std::string(Messages::EphemerisRange) : outcome.Error;
     }
     chart = false;
     return json ? FormatJsonError(line, error) : FormatCsvError(line, error);

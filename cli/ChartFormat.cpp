@@ -134,3 +134,9 @@ std::string JsonString(std::string_view text)
     }
     return out + "\"";
 }
+
+std::string JsonWithKey(const std::string &object, std::string_view key, const std::string &value)
+{
+    // The object ends with its closing brace.
+    return object.substr(0, object.size() - 1) + ",\"" + std::string(key) + "\":" + value + "}";
+}

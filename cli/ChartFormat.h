@@ -28,6 +28,9 @@ std::string FormatCsvError(std::string_view line, std::string_view error);
 std::string FormatJson(std::string_view input, const ChartDetails &details);
 std::string FormatJsonError(std::string_view input, std::string_view error);
 
+// The JSON object with "key":value added at its end.
+std::string JsonWithKey(const std::string &object, std::string_view key, const std::string &value);
+
 // A JSON string literal of the text made printable (PrintableUtf8): valid
 // UTF-8, whatever bytes text holds.
 std::string JsonString(std::string_view text);

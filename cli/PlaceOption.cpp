@@ -100,8 +100,7 @@ std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used)
             + ",\"country\":" + JsonString(used.Country) + ",";
     place +=
         "\"zone\":" + JsonString(used.Zone) + ",\"offset\":" + JsonString(SignedOffsetText(used.OffsetSeconds)) + "}";
-    // The chart's object ends with its closing brace.
-    return chartJson.substr(0, chartJson.size() - 1) + ",\"place\":" + place + "}";
+    return JsonWithKey(chartJson, "place", place);
 }
 
 std::string PlaceLine(const PlaceUsed &used, const ChartInput &input)

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "LuckFormat.h"
+
 namespace {
 
 // An option is a switch or takes the next argument as its value.
@@ -24,6 +26,7 @@ constexpr OptionSpec Specs[] = {
     {"--pdf", nullptr, &ToolOptions::Pdf},
     {"--png", nullptr, &ToolOptions::Png},
     {"--fold", nullptr, &ToolOptions::Fold},
+    {"--luck", nullptr, &ToolOptions::Luck},
 };
 
 const OptionSpec *SpecOf(std::string_view argument)
@@ -51,7 +54,11 @@ std::optional<std::string> Conflict(const ToolOptions &options)
 {
     if (options.Fold && *options.Fold != "earlier" && *options.Fold != "later")
         return "--fold takes earlier or later";
+    if (options.Luck && !ParseSex(*options.Luck))
+        return "--luck takes male, female, м or ж";
     if (options.Batch) {
+        if (options.Luck)
+            return "--batch takes the sex in a sixth field of each line (with --json), not --luck";
         if (!options.Positional.empty())
             return "--batch takes its cases from standard input";
         if (options.Correction || options.Longitude)

@@ -16,6 +16,7 @@ struct ToolOptions {
     std::optional<std::string> Pdf;   // a file for the printed page, ending in .pdf
     std::optional<std::string> Png;   // a file for the result area, ending in .png
     std::optional<std::string> Fold;  // "earlier" or "later": the offset of a skipped or doubled time
+    std::optional<std::string> Luck;  // the sex for the luck pillars: male, female, м or ж
     bool Json = false;
     bool Batch = false;
     bool Header = false;

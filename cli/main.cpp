@@ -14,6 +14,8 @@
 #include "ChartFiles.h"
 #include "ChartFormat.h"
 #include "ChartRequest.h"
+#include "LuckFormat.h"
+#include "Messages.h"
 #include "PlaceOption.h"
 #include "ToolOptions.h"
 #include "Utf8Text.h"
@@ -22,6 +24,7 @@ namespace {
 
 constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
                          "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]\n"
+                         "       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)\n"
                          "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]\n"
                          "                     [--fold earlier|later] [--json]\n"
                          "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
@@ -61,6 +64,24 @@ constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H]
                          "UTF-8, and control characters, are echoed with U+FFFD in their place (one\n"
                          "for each maximal ill-formed subsequence).\n"
                          "\n"
+                         "--luck male|female (or м|ж) adds the ten-year luck pillars and the Gua\n"
+                         "number. A yang year stem (upper case) with a male chart, or a yin one with a\n"
+                         "female chart, runs forward, the others backward. The first pillar starts after\n"
+                         "the time from the chart moment to the next month change (forward) or the\n"
+                         "previous one (backward), on the scale on which the chart's month pillar\n"
+                         "changes, at 3 days = 1 year, 1 day = 4 months, 2 hours = 10 days (1 minute =\n"
+                         "2 hours); pillar n is the month pillar's n-th neighbour in the sixty cycle and\n"
+                         "starts 10 (n - 1) years after the first. The Gua number follows the year of\n"
+                         "the year pillar, which changes at the start of spring: male, that year's star\n"
+                         "(5 as 2); female, 15 minus it reduced to 1..9 (5 as 8). --json adds\n"
+                         "  \"luck\":{\"direction\":\"forward\"|\"backward\",\"start\":{\"years\":Y,\"months\":M,\n"
+                         "   \"days\":D,\"hours\":H},\"startMoment\":\"DD.MM.YYYY HH:MM\",\"pillars\":[{\"stem\":S,\n"
+                         "   \"branch\":B,\"fromAge\":A,\"fromYear\":YYYY,\"years\":[{\"year\":YYYY,\"stem\":S,\n"
+                         "   \"branch\":B},..]},..],\"gua\":{\"number\":N,\"group\":\"east\"|\"west\",\n"
+                         "   \"favourable\":[\"SE\",..],\"unfavourable\":[..]}}\n"
+                         "With --batch --json a sixth field of a line (male, female, м or ж) adds the\n"
+                         "\"luck\" object to that line; CSV output takes no sixth field.\n"
+                         "\n"
                          "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
                          "does: the printed page, or the result area at twice its size.\n"
                          "\n"
@@ -91,15 +112,20 @@ int UsageError(const std::string &message)
     return 2;
 }
 
-// The chart's output, with the place used when an option gave one.
-void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed, bool json)
+// The chart's output, with the place used when an option gave one and the
+// luck pillars when --luck asked for them.
+void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed,
+                const std::optional<LuckOutput> &luck, bool json)
 {
-    const std::string line = CsvLineOf(input);
-    if (json)
-        std::cout << (placed.Used ? JsonWithPlace(FormatJson(line, details), *placed.Used) : FormatJson(line, details))
-                  << "\n";
-    else
-        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatTable(details.Result);
+    if (json) {
+        std::string object = FormatJson(CsvLineOf(input), details);
+        if (placed.Used)
+            object = JsonWithPlace(object, *placed.Used);
+        std::cout << (luck ? JsonWithKey(object, "luck", luck->Json) : object) << "\n";
+        return;
+    }
+    std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatTable(details.Result)
+              << (luck ? luck->Text : "");
 }
 
 // The place the files name: the city, or the zone of --tz.
@@ -123,9 +149,15 @@ int RunSingle(const ToolOptions &options)
     if (!placed.Error.empty()) {
         error = placed.Error;
     } else if (request.Input) {
-        const ChartOutcome outcome = ComputeChart(*request.Input);
+        ChartOutcome outcome = ComputeChart(*request.Input);
+        std::optional<LuckOutput> luck;
+        if (outcome.Details && options.Luck) {
+            luck = LuckOutputOf(*request.Input, *outcome.Details, *ParseSex(*options.Luck));
+            if (!luck)
+                outcome = {std::nullopt, Messages::EphemerisRange};
+        }
         if (outcome.Details) {
-            PrintChart(*request.Input, *outcome.Details, placed, options.Json);
+            PrintChart(*request.Input, *outcome.Details, placed, luck, options.Json);
             const bool saved = WriteChartFiles(*request.Input, outcome.Details->Result, PlaceName(placed),
                                                options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
             return saved ? 0 : 1;

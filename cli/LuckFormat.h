@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Gua.h"
+#include "LuckPillars.h"
+
+// The tool's output of the luck pillars and the Gua number: text under the
+// chart's table, or a "luck" object added to the chart's JSON.
+
+// "male" or "м", "female" or "ж"; nothing for anything else.
+std::optional<Sex> ParseSex(std::string_view text);
+
+// The sentence of direction and start, the table of luck pillars (ages,
+// years, stem, branch) and the Gua sentence, each line ending in "\n".
+std::string FormatLuckText(const LuckChart &luck, const Gua &gua, Sex sex);
+
+// {"direction":"forward"|"backward","start":{"years":Y,"months":M,"days":D,
+// "hours":H},"startMoment":"DD.MM.YYYY HH:MM","pillars":[{"stem","branch",
+// "fromAge","fromYear","years":[{"year","stem","branch"},..]},..],"gua":{
+// "number":N,"group":"east"|"west","favourable":[..],"unfavourable":[..]}}
+std::string FormatLuckJson(const LuckChart &luck, const Gua &gua);
+
+// Both forms for a chart, or nothing when the boundary the luck pillars
+// start from lies outside the ephemeris.
+struct LuckOutput {
+    std::string Text, Json;
+};
+std::optional<LuckOutput> LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex,
+                                       const SolarTermOptions &options = {});

@@ -1,0 +1,47 @@
+#include "LuckText.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Joined(const std::array<const char *, 4> &points)
+{
+    std::string text;
+    for (const char *point : points)
+        text += (text.empty() ? "" : ", ") + std::string(point);
+    return text;
+}
+
+} // namespace
+
+std::string SexWord(Sex sex) { return sex == Sex::Male ? "мужской" : "женский"; }
+
+std::string LifeSpanText(const LifeSpan &span)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%d г. %d мес. %d дн. %d ч.", span.Years, span.Months, span.Days, span.Hours);
+    return text;
+}
+
+std::string ClockMomentText(const ClockMoment &moment)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", moment.Date.Day, moment.Date.Month, moment.Date.Year,
+                  moment.Hour, moment.Minute);
+    return text;
+}
+
+std::string LuckSentence(const LuckChart &luck, Sex sex)
+{
+    const std::string moment = ClockMomentText(luck.StartMoment);
+    return std::string(sex == Sex::Male ? "Мужской" : "Женский") + " гороскоп: такты идут "
+        + (luck.Forward ? "вперёд" : "назад") + "; первый начинается через " + LifeSpanText(luck.Start)
+        + " после рождения, " + moment.substr(0, 10) + " в " + moment.substr(11) + ".";
+}
+
+std::string GuaSentence(const Gua &gua)
+{
+    return "Гуа " + std::to_string(gua.Number) + (gua.East ? ", восточная группа" : ", западная группа")
+        + ". Благоприятные направления: " + Joined(gua.Favourable) + "; неблагоприятные: " + Joined(gua.Unfavourable)
+        + ".";
+}

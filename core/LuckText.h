@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "Gua.h"
+#include "LuckPillars.h"
+
+// The luck pillars and the Gua number in plain Russian, the same in the
+// window's dialog and in the tool's text output. UTF-8.
+
+// "мужской" / "женский".
+std::string SexWord(Sex sex);
+
+// "3 г. 4 мес. 10 дн. 5 ч.", leaving out nothing: "0 г. 0 мес. 2 дн. 0 ч.".
+std::string LifeSpanText(const LifeSpan &span);
+
+// "DD.MM.YYYY HH:MM".
+std::string ClockMomentText(const ClockMoment &moment);
+
+// One sentence with the direction and the start: "Мужской гороскоп: такты
+// идут вперёд; первый начинается через 3 г. 4 мес. 10 дн. 5 ч. после
+// рождения, 25.11.1988 в 15:00."
+std::string LuckSentence(const LuckChart &luck, Sex sex);
+
+// "Гуа 6, западная группа. Благоприятные направления: W, NE, SW, NW;
+// неблагоприятные: SE, E, N, S."
+std::string GuaSentence(const Gua &gua);
