@@ -6,7 +6,7 @@
 
 #include "ChartRequest.h"
 
-// The tool's places: --place NAME (the best match of the city search gives
+// The tool's places: --place NAME (the city of that name, see CityNamed, gives
 // the longitude and the zone), --tz ZONE (an IANA zone gives the correction
 // only), and a zone in place of the correction in a batch line. The
 // correction is the clock's offset at the chart's local date and time; an

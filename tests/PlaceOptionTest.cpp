@@ -44,7 +44,7 @@ TEST(PlaceOptions, OffsetsThatAreNoCorrectionAreErrors)
         const char *error;
     };
     const Case cases[] = {
-        {{"Ыщщщ", ""}, At(15, 7, 1985, 10, 0), "no place matches \"Ыщщщ\""},
+        {{"Ыщщщ", ""}, At(15, 7, 1985, 10, 0), "no place is named \"Ыщщщ\""},
         {{"", "Asia/Kolkata"},
          At(15, 7, 1985, 10, 0),
          "zone Asia/Kolkata at 15.07.1985 10:00: the clock was +5:30 from UT, not whole hours"},
@@ -101,4 +101,26 @@ TEST(PlaceOptions, OutputNamesThePlace)
               "{\"input\":\"x\",\"place\":{\"zone\":\"America/New_York\",\"offset\":\"-4\"}}");
     EXPECT_EQ(PlaceLine(kazan, {15, 7, 1985, 10, 0, 4, 49, 7, "E"}),
               "Место: Казань, Республика Татарстан, Россия; пояс Europe/Moscow, поправка +4, долгота 049:07E\n");
+}
+
+// Only a city's name or other name chooses it; the region or country after a
+// comma chooses among namesakes, the largest otherwise.
+TEST(PlaceOptions, PlaceNamesTheCity)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"Ленинград", "Санкт-Петербург, Россия"},
+        {"Свердловск", "Екатеринбург, Свердловская область, Россия"},
+        {"Kiev", "Киев, Украина"},
+        {"Фрунзе", "Бишкек, Киргизия"},
+        {"Заречный", "Заречный, Пензенская область, Россия"},
+        {"Заречный, Свердловская", "Заречный, Свердловская область, Россия"},
+        {"Москва, США", "Москва, Айдахо, США"},
+        {"Ленинградск", "no place is named \"Ленинградск\"; did you mean: Ленинградская, Краснодарский край, Россия"},
+        {"Москва, Франция", "no place is named \"Москва, Франция\""},
+    };
+    for (const auto &[query, expected] : cases) {
+        ChartInput input = At(15, 7, 1985, 10, 0);
+        const PlaceOutcome outcome = ApplyPlaceOptions({query, ""}, input);
+        EXPECT_EQ(outcome.Used ? outcome.Used->Label : outcome.Error, expected) << query;
+    }
 }
