@@ -19,6 +19,7 @@
 #include <cstring>
 #include <string>
 
+#include "ChildTime.h"
 #include "CityIndex.h"
 #include "CitySource.h"
 
@@ -34,20 +35,13 @@ int FirstSearch(const char *cacheFolder)
     const CityIndex index(LoadIndexedCities(QString::fromLocal8Bit(cacheFolder)),
                           LoadOtherNames(InstalledOtherNamesPath()));
     const std::size_t found = index.Find(QStringLiteral("к"), 100).size();
-    std::printf("%lld %zu\n", static_cast<long long>(timer.nsecsElapsed()), found);
+    std::printf("%lld\n", static_cast<long long>(timer.nsecsElapsed()));
     return found == 0;
 }
 
-// The child's own time in seconds, or a negative number when it failed.
 double TimeOfFirstSearch(const QString &cacheFolder)
 {
-    const std::string command = "'" + g_program + "' " + FirstSearchFlag + " '" + cacheFolder.toStdString() + "'";
-    FILE *child = ::popen(command.c_str(), "r");
-    long long nanoseconds = -1;
-    std::size_t found = 0;
-    const bool read = child && std::fscanf(child, "%lld %zu", &nanoseconds, &found) == 2;
-    const bool ok = child && ::pclose(child) == 0 && read;
-    return ok ? double(nanoseconds) * 1e-9 : -1;
+    return ChildSeconds(g_program, std::string(FirstSearchFlag) + " '" + cacheFolder.toStdString() + "'");
 }
 
 void FirstSearchInNewProcess(benchmark::State &state, bool warmCache)
