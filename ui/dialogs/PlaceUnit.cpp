@@ -112,7 +112,7 @@ void TPlaceDialog::PlaceQueryChange()
     // Enter waits for a choice from the list.
     if (!m_found.empty() && m_found.front().Likely())
         PlaceList->setCurrentRow(0);
-    const bool nothing = m_found.empty() && !SearchKey(query).isEmpty();
+    const bool nothing = m_found.empty() && !ParseCityQuery(query).Name.isEmpty();
     PlaceList->setVisible(!nothing);
     PlaceNothing->setVisible(nothing);
     PlaceListChange();
