@@ -7,6 +7,7 @@
 #include "FileKind.h"
 #include "MessageBoxes.h"
 #include "StoreFile.h"
+#include "UserFolder.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void QtSettingsStore::write(const std::vector<std::pair<QString, QString>> &valu
 {
     const QString path = filePath();
     // A new account has no configuration folder yet.
-    if (!StoreFile::MakeFolder(QFileInfo(path).absolutePath()) || KindOf(path) == FileKind::Other
+    if (!MakeUserFolder(QFileInfo(path).absolutePath()) || KindOf(path) == FileKind::Other
         || !StoreFile::LockIsFree(path, LockWaitMs))
         FailToCreateKey();
     QSettings settings(path, QSettings::IniFormat);

@@ -7,11 +7,6 @@
 // wait without end for a lock it cannot take.
 namespace StoreFile {
 
-// Makes the folder and any of its missing parents, each readable, writable
-// and searchable by the user alone (the XDG base directory rule for folders
-// a program creates). True when the folder exists afterwards.
-bool MakeFolder(const QString &folder);
-
 // True when the lock file beside the store (path + ".lock") is missing or a
 // regular file and can be taken within waitMs milliseconds; it is released
 // again at once, so Qt's own locking then finds it free.

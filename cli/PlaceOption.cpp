@@ -5,6 +5,7 @@
 
 #include "ChartFormat.h"
 #include "CityIndex.h"
+#include "CityNamed.h"
 #include "ClockOffset.h"
 #include "LongitudeArc.h"
 
@@ -56,10 +57,10 @@ std::optional<std::string> SetCorrection(std::string_view zone, Fold fold, Chart
 
 PlaceOutcome ApplyCity(const std::string &query, Fold fold, ChartInput &input)
 {
-    const auto found = CityIndex::Shared().Find(QString::fromUtf8(query), 1);
-    if (found.empty())
-        return {std::nullopt, "no place matches \"" + query + "\""};
-    const City &city = *found.front();
+    const NamedCity named = CityNamed(CityIndex::Shared(), QString::fromUtf8(query));
+    if (!named.Found)
+        return {std::nullopt, Utf8(named.Error)};
+    const City &city = *named.Found;
     if (auto error = SetCorrection(city.Zone.toStdString(), fold, input))
         return {std::nullopt, Utf8(city.Label()) + ": " + *error};
     const LongitudeArc arc = ArcOf(city.Longitude);

@@ -7,7 +7,7 @@
 #include "ChartRequest.h"
 #include "ClockOffset.h"
 
-// The tool's places: --place NAME (the best match of the city search gives
+// The tool's places: --place NAME (the city of that name, see CityNamed, gives
 // the longitude and the zone), --tz ZONE (an IANA zone gives the correction
 // only), and a zone in place of the correction in a batch line. The chart
 // takes the clock's exact offset at its local date and time (+5:30, or a

@@ -1,11 +1,12 @@
 # Installs Velmora like a desktop program: the window and the command-line
-# tool, the print module, the help text, the icon in the hicolor theme, the
-# menu entry and the AppStream metainfo, at the standard places under the
-# install prefix.
+# tool, the print module, the help text and the table of other city names,
+# the icon in the hicolor theme, the menu entry and the AppStream metainfo,
+# at the standard places under the install prefix.
 install(TARGETS velmora velmora-chart RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS velmora_print LIBRARY DESTINATION ${VELMORA_MODULE_INSTALL_DIR}
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-install(FILES ${PROJECT_SOURCE_DIR}/help.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora)
+install(FILES ${PROJECT_SOURCE_DIR}/help.txt ${PROJECT_SOURCE_DIR}/data/other-names.tsv
+    DESTINATION ${VELMORA_DATA_INSTALL_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 configure_file(${PROJECT_SOURCE_DIR}/data/metainfo.xml.in
     ${PROJECT_BINARY_DIR}/data/${VELMORA_APP_ID}.metainfo.xml @ONLY)

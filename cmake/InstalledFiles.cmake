@@ -9,6 +9,7 @@ set(VELMORA_INSTALLED_FILES
     bin/velmora-chart
     ${VELMORA_PRINT_MODULE}
     share/velmora/help.txt
+    share/velmora/other-names.tsv
     share/applications/${VELMORA_APP_ID}.desktop
     share/metainfo/${VELMORA_APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${VELMORA_APP_ID}.svg

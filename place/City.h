@@ -8,6 +8,7 @@
 // One city of the database, with the names shown to the user in Russian
 // where a Russian name is known and in the Latin spelling otherwise.
 struct City {
+    std::uint32_t Id = 0; // GeoNames id; 0 when the record carries none
     QString Name;         // "Казань"
     QString LatinName;    // "Kazan’"
     QString Region;       // first-level division: "Республика Татарстан"
@@ -19,4 +20,5 @@ struct City {
 
     // "Казань, Республика Татарстан, Россия", leaving out an empty region.
     QString Label() const;
+    bool operator==(const City &) const = default;
 };

@@ -101,6 +101,7 @@ City FromRecord(const GeonamesCalls &geonames, GeonamesCity *record, const Messa
     g_variant_get(record, "(&s&s&s&s&s&s&sudd)", &id, &name, &admin1, &region, &countryCode, &country, &zone,
                   &population, &latitude, &longitude);
     City city;
+    city.Id = QByteArray(id).toUInt();
     city.LatinName = QString::fromUtf8(name);
     city.Name = Named(names, id, name);
     city.Region = Named(names, QByteArray(countryCode) + '.' + admin1, region);
@@ -134,7 +135,6 @@ std::vector<City> LoadGeonamesCities(const MessageCatalog &names)
 
 // Where libgeonames-common installs the catalog that libgeonames itself
 // binds its text domain to.
-MessageCatalog RussianGeonamesCatalog()
-{
-    return MessageCatalog::Load(QStringLiteral("/usr/share/locale/ru/LC_MESSAGES/geonames.mo"));
-}
+QString RussianGeonamesCatalogPath() { return QStringLiteral("/usr/share/locale/ru/LC_MESSAGES/geonames.mo"); }
+
+MessageCatalog RussianGeonamesCatalog() { return MessageCatalog::Load(RussianGeonamesCatalogPath()); }

@@ -10,5 +10,6 @@
 // cities, country codes for countries and "CC.admin1" for regions.
 std::vector<City> LoadGeonamesCities(const MessageCatalog &names);
 
-// The Russian catalog that libgeonames installs beside itself.
+// The Russian catalog that libgeonames installs beside itself, and its path.
 MessageCatalog RussianGeonamesCatalog();
+QString RussianGeonamesCatalogPath();

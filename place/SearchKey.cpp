@@ -33,3 +33,13 @@ std::optional<MatchRank> Match(const QString &name, const QString &query)
             return MatchRank::WordStart;
     return MatchRank::Inside;
 }
+
+CityQuery ParseCityQuery(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    CityQuery query{SearchKey(parts.front()), {}};
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        if (QString key = SearchKey(parts[i]); !key.isEmpty())
+            query.Places.append(std::move(key));
+    return query;
+}

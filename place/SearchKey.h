@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,3 +19,13 @@ enum class MatchRank { Whole, Start, WordStart, Inside };
 // Nothing when the name does not contain the query; an empty query matches
 // nothing.
 std::optional<MatchRank> Match(const QString &name, const QString &query);
+
+// A query "город, регион" or "город, страна" in search form: the name before
+// the first comma, and each part after a comma, which the region or the
+// country must have at the start of a word. "Заречный, Пензенская" gives
+// "заречный" and {"пензенская"}; empty parts are dropped.
+struct CityQuery {
+    QString Name;
+    QStringList Places;
+};
+CityQuery ParseCityQuery(const QString &text);

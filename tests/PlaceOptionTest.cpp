@@ -58,7 +58,7 @@ TEST(PlaceOptions, ExactOffsetsAndFolds)
         {{"", "Europe/Moscow", Fold::Later}, At(29, 9, 1985, 2, 30), 3 * h, ""},
         {{"", "Europe/Moscow", Fold::Earlier}, At(31, 3, 1985, 2, 30), 3 * h, ""},
         {{"", "Europe/Moscow", Fold::Later}, At(31, 3, 1985, 2, 30), 4 * h, ""},
-        {{"Ыщщщ", ""}, At(15, 7, 1985, 10, 0), std::nullopt, "no place matches \"Ыщщщ\""},
+        {{"Ыщщщ", ""}, At(15, 7, 1985, 10, 0), std::nullopt, "no place is named \"Ыщщщ\""},
         {{"", "Europe/Moscow"},
          At(29, 9, 1985, 2, 30),
          std::nullopt,
@@ -129,4 +129,26 @@ TEST(PlaceOptions, OutputNamesThePlace)
     const PlaceUsed kolkata{"", "", "", "Asia/Kolkata", 5 * 3600 + 1800, ""};
     EXPECT_EQ(JsonWithPlace("{\"input\":\"x\"}", kolkata),
               "{\"input\":\"x\",\"place\":{\"zone\":\"Asia/Kolkata\",\"offset\":\"+5:30\"}}");
+}
+
+// Only a city's name or other name chooses it; the region or country after a
+// comma chooses among namesakes, the largest otherwise.
+TEST(PlaceOptions, PlaceNamesTheCity)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"Ленинград", "Санкт-Петербург, Россия"},
+        {"Свердловск", "Екатеринбург, Свердловская область, Россия"},
+        {"Kiev", "Киев, Украина"},
+        {"Фрунзе", "Бишкек, Киргизия"},
+        {"Заречный", "Заречный, Пензенская область, Россия"},
+        {"Заречный, Свердловская", "Заречный, Свердловская область, Россия"},
+        {"Москва, США", "Москва, Айдахо, США"},
+        {"Ленинградск", "no place is named \"Ленинградск\"; did you mean: Ленинградская, Краснодарский край, Россия"},
+        {"Москва, Франция", "no place is named \"Москва, Франция\""},
+    };
+    for (const auto &[query, expected] : cases) {
+        ChartInput input = At(15, 7, 1985, 10, 0);
+        const PlaceOutcome outcome = ApplyPlaceOptions({query, ""}, input);
+        EXPECT_EQ(outcome.Used ? outcome.Used->Label : outcome.Error, expected) << query;
+    }
 }

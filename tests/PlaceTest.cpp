@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CityHit.h"
 #include "CityIndex.h"
 #include "ClockOffset.h"
 #include "LongitudeArc.h"
@@ -21,7 +22,7 @@ namespace {
 const City *Best(const char *query)
 {
     const auto found = CityIndex::Shared().Find(QString::fromUtf8(query), 10);
-    return found.empty() ? nullptr : found.front();
+    return found.empty() ? nullptr : found.front().Place;
 }
 
 } // namespace
@@ -58,18 +59,72 @@ TEST(CitySearch, ResultsAreOrderedByMatchThenPopulation)
     ASSERT_EQ(found.size(), 200u);
     std::optional<MatchRank> previousRank;
     std::uint32_t previousPopulation = 0;
-    for (const City *city : found) {
-        const auto rank = std::min(Match(SearchKey(city->Name), query).value_or(MatchRank::Inside),
-                                   Match(SearchKey(city->LatinName), query).value_or(MatchRank::Inside));
-        ASSERT_TRUE(Match(SearchKey(city->Name), query) || Match(SearchKey(city->LatinName), query))
-            << city->Label().toStdString();
-        if (previousRank == rank) {
+    for (const CityHit &hit : found) {
+        const City *city = hit.Place;
+        const auto own = std::min(Match(SearchKey(city->Name), query).value_or(MatchRank::Inside),
+                                  Match(SearchKey(city->LatinName), query).value_or(MatchRank::Inside));
+        if (hit.OtherName.isEmpty())
+            EXPECT_EQ(hit.Rank, own) << city->Label().toStdString();
+        else
+            EXPECT_LT(hit.Rank, own) << city->Label().toStdString();
+        if (previousRank == hit.Rank) {
             EXPECT_LE(city->Population, previousPopulation) << city->Label().toStdString();
         } else if (previousRank) {
-            EXPECT_GT(rank, *previousRank) << city->Label().toStdString();
+            EXPECT_GT(hit.Rank, *previousRank) << city->Label().toStdString();
         }
-        previousRank = rank;
+        previousRank = hit.Rank;
         previousPopulation = city->Population;
+    }
+}
+
+// The first row of the dialog's list, and whether it is chosen for the user
+// (a whole name, an other name or the start of a name); "" when nothing is
+// found.
+TEST(CitySearch, OtherNamesNamesakesAndWhatIsPreselected)
+{
+    struct Case {
+        const char *query, *first;
+        bool likely;
+    };
+    const Case cases[] = {
+        {"ленинград", "Ленинград → Санкт-Петербург, Россия", true},
+        {"Петроград", "Петроград → Санкт-Петербург, Россия", true},
+        {"питер", "Питер → Санкт-Петербург, Россия", true},
+        {"Leningrad", "Leningrad → Санкт-Петербург, Россия", true},
+        {"Свердловск", "Свердловск → Екатеринбург, Свердловская область, Россия", true},
+        {"Калинин", "Калинин → Тверь, Тверская область, Россия", true},
+        {"Горький", "Горький → Нижний Новгород, Нижегородская область, Россия", true},
+        {"куйбышев", "Куйбышев → Самара, Самарская область, Россия", true},
+        {"Алма-Ата", "Алма-Ата → Алматы, Казахстан", true},
+        {"алма ата", "Алма-Ата → Алматы, Казахстан", true},
+        {"Фрунзе", "Фрунзе → Бишкек, Киргизия", true},
+        {"калькутта", "Калькутта → Колката, Западная Бенгалия, Индия", true},
+        {"Бомбей", "Бомбей → Мумбаи, Махараштра, Индия", true},
+        {"Мадрас", "Мадрас → Ченнаи, Тамилнад, Индия", true},
+        {"Kiev", "Kiev → Киев, Украина", true},
+        {"Київ", "Київ → Киев, Украина", true},
+        {"Moskva", "Moskva → Москва, Россия", true},
+        {"Тифлис", "Тифлис → Тбилиси, T'bilisi, Грузия", true},
+        {"Кёнигсберг", "Кёнигсберг → Калининград, Калининградская область, Россия", true},
+        // The start of a name, of an other name, of a word, and inside one.
+        {"ленинградск", "Ленинградская, Краснодарский край, Россия", true},
+        {"свердл", "Свердловск → Екатеринбург, Свердловская область, Россия", true},
+        {"тагил", "Нижний Тагил, Свердловская область, Россия", false},
+        {"инградск", "Ленинградская, Краснодарский край, Россия", false},
+        // Namesakes: the largest, or the one of the region or country named.
+        {"Москва", "Москва, Россия", true},
+        {"Москва, США", "Москва, Айдахо, США", true},
+        {"москва, айд", "Москва, Айдахо, США", true},
+        {"Заречный, Свердловская", "Заречный, Свердловская область, Россия", true},
+        {"Заречный", "Заречный, Пензенская область, Россия (53.20° с. ш., 45.19° в. д.)", true},
+        {"Москва, Франция", "", false},
+        {"Ыыщщжж", "", false},
+    };
+    for (const Case &c : cases) {
+        const auto found = CityIndex::Shared().Find(QString::fromUtf8(c.query), 100);
+        const QStringList texts = HitTexts(found);
+        EXPECT_EQ(texts.value(0), QString::fromUtf8(c.first)) << c.query;
+        EXPECT_EQ(!found.empty() && found.front().Likely(), c.likely) << c.query;
     }
 }
 

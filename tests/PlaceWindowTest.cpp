@@ -219,3 +219,46 @@ TEST_F(PlaceWindowTest, MenuItemArrowsWestAndCancel)
         EXPECT_EQ(text("ClientDolgotaG"), "060");
     }
 }
+
+// What the list shows and selects, what stands in place of an empty list,
+// and whether Enter applies the city or waits for a choice.
+TEST_F(PlaceWindowTest, PreselectionLookAlikesAndNothingFound)
+{
+    struct Case {
+        const char *query, *first;
+        int selected;
+        bool waits;
+        const char *degrees;
+    };
+    const Case cases[] = {
+        {"ленинград", "Ленинград → Санкт-Петербург, Россия", 0, false, "030"},
+        {"заречный", "Заречный, Пензенская область, Россия (53.20° с. ш., 45.19° в. д.)", 0, false, "045"},
+        {"заречный, свердл", "Заречный, Свердловская область, Россия", 0, false, "061"},
+        {"тагил", "Нижний Тагил, Свердловская область, Россия", -1, true, "060"},
+        {"ыыщщ", "", -1, true, "060"},
+    };
+    start();
+    for (const Case &c : cases) {
+        enter("15", "07", "1985", "10", "00", "05", "060", "36");
+        QStringList shown;
+        bool nothingShown = false;
+        bool waited = false;
+        modals.clear();
+        modals.expect();
+        modals.onDialog([&](QWidget *dialog) {
+            Search(QString::fromUtf8(c.query), {}, &shown)(dialog);
+            const auto *list = dialog->findChild<QListWidget *>("PlaceList");
+            nothingShown = dialog->findChild<QLabel *>("PlaceNothing")->isVisible() && !list->isVisible();
+            shown.back() = QString::number(list->selectedItems().isEmpty() ? -1 : list->row(list->selectedItems()[0]));
+            QTest::keyClick(dialog->findChild<QLineEdit *>("PlaceQuery"), Qt::Key_Return);
+            waited = dialog->isVisible();
+        });
+        form->findChild<QAction *>("NPlace")->trigger();
+        ASSERT_FALSE(shown.isEmpty()) << c.query;
+        EXPECT_EQ(shown.size() > 1 ? shown.front() : QString(), QString::fromUtf8(c.first)) << c.query;
+        EXPECT_EQ(shown.back(), QString::number(c.selected)) << c.query;
+        EXPECT_EQ(nothingShown, !*c.first) << c.query;
+        EXPECT_EQ(waited, c.waits) << c.query;
+        EXPECT_EQ(text("ClientDolgotaG"), c.degrees) << c.query;
+    }
+}

@@ -17,6 +17,9 @@ namespace {
 // Enough to find a city by a few letters; a longer list says nothing more.
 constexpr std::size_t ShownCities = 100;
 
+constexpr char NothingFound[] = "Такого города нет в списке. Найдите ближайший к нему крупный город — часовой "
+                                "пояс у них один, — или нажмите «Отмена» и введите долготу вручную.";
+
 bool MovesInList(int key)
 {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
@@ -46,6 +49,11 @@ void TPlaceDialog::createControls()
     PlaceQuery->installEventFilter(this);
     PlaceList = new QListWidget(this);
     PlaceList->setObjectName(QStringLiteral("PlaceList"));
+    PlaceNothing = new QLabel(QString::fromUtf8(NothingFound), this);
+    PlaceNothing->setObjectName(QStringLiteral("PlaceNothing"));
+    PlaceNothing->setWordWrap(true);
+    PlaceNothing->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    PlaceNothing->hide();
     BitBtn1 = new QPushButton(QStringLiteral("Применить"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
@@ -60,13 +68,15 @@ void TPlaceDialog::createControls()
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(PlaceQuery);
-    layout->addWidget(PlaceList);
+    layout->addWidget(PlaceList, 1);
+    layout->addWidget(PlaceNothing, 1);
     layout->addLayout(buttons);
 }
 
 void TPlaceDialog::connectHandlers()
 {
     connect(PlaceQuery, &QLineEdit::textChanged, this, &TPlaceDialog::PlaceQueryChange);
+    connect(PlaceList, &QListWidget::itemSelectionChanged, this, &TPlaceDialog::PlaceListChange);
     connect(PlaceList, &QListWidget::itemDoubleClicked, this, &TPlaceDialog::BitBtn1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TPlaceDialog::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -94,20 +104,36 @@ bool TPlaceDialog::eventFilter(QObject *watched, QEvent *event)
 
 void TPlaceDialog::PlaceQueryChange()
 {
-    m_found = CityIndex::Shared().Find(PlaceQuery->text(), ShownCities);
+    const QString query = PlaceQuery->text();
+    m_found = CityIndex::Shared().Find(query, ShownCities);
     PlaceList->clear();
-    for (const City *city : m_found)
-        PlaceList->addItem(city->Label());
-    if (!m_found.empty())
+    PlaceList->addItems(HitTexts(m_found));
+    // Only a city the query likely means is chosen for the user; otherwise
+    // Enter waits for a choice from the list.
+    if (!m_found.empty() && m_found.front().Likely())
         PlaceList->setCurrentRow(0);
-    BitBtn1->setEnabled(!m_found.empty());
+    const bool nothing = m_found.empty() && !ParseCityQuery(query).Name.isEmpty();
+    PlaceList->setVisible(!nothing);
+    PlaceNothing->setVisible(nothing);
+    PlaceListChange();
 }
+
+void TPlaceDialog::PlaceListChange() { BitBtn1->setEnabled(selectedRow() >= 0); }
 
 void TPlaceDialog::BitBtn1Click()
 {
-    const int row = PlaceList->currentRow();
-    if (row < 0 || std::size_t(row) >= m_found.size())
+    const int row = selectedRow();
+    if (row < 0)
         return;
-    m_chosen = m_found[std::size_t(row)];
+    m_chosen = m_found[std::size_t(row)].Place;
     accept();
+}
+
+// The list's current row alone is no choice: the list makes its first row
+// current, unselected, when it takes the focus.
+int TPlaceDialog::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = PlaceList->selectedItems();
+    const int row = selected.isEmpty() ? -1 : PlaceList->row(selected.front());
+    return row >= 0 && std::size_t(row) < m_found.size() ? row : -1;
 }

@@ -4,16 +4,22 @@
 
 #include <vector>
 
-struct City;
+#include "CityHit.h"
+
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 // The place dialog, caption "Место": a search field whose results follow
-// each key typed, the list of found cities (city, region, country) with the
-// first one selected, and "Применить" / "Отмена". Enter applies the selected
-// city, Esc cancels, the arrow keys move in the list from the search field
-// too. Shown modally with exec(); Accepted leaves the city in chosenCity().
+// each key typed, the list of found cities (city, region, country; the
+// current name after an other name; coordinates where rows would read the
+// same) with the first one selected when the query is its name or the start
+// of it, a sentence saying what to do in place of an empty list, and
+// "Применить" / "Отмена". Enter applies the selected city and does nothing
+// while none is, Esc cancels, the arrow keys move in the list from the
+// search field too. Shown modally with exec(); Accepted leaves the city in
+// chosenCity().
 class TPlaceDialog : public QDialog
 {
     Q_OBJECT
@@ -26,6 +32,7 @@ public:
 
     // Handlers.
     void PlaceQueryChange();
+    void PlaceListChange();
     void BitBtn1Click();
 
 protected:
@@ -35,11 +42,13 @@ protected:
 private:
     void createControls();
     void connectHandlers();
+    int selectedRow() const;
 
     QLineEdit *PlaceQuery = nullptr;
     QListWidget *PlaceList = nullptr;
+    QLabel *PlaceNothing = nullptr;
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
-    std::vector<const City *> m_found;
+    std::vector<CityHit> m_found;
     const City *m_chosen = nullptr;
 };

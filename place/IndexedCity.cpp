@@ -1,0 +1,10 @@
+#include "IndexedCity.h"
+
+#include "SearchKey.h"
+
+IndexedCity Indexed(City city)
+{
+    const QString nameKey = SearchKey(city.Name);
+    const QString latinKey = SearchKey(city.LatinName);
+    return {std::move(city), nameKey, latinKey};
+}
