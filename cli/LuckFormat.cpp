@@ -45,19 +45,6 @@ std::optional<Sex> ParseSex(std::string_view text)
     return std::nullopt;
 }
 
-std::string FormatLuckText(const LuckChart &luck, const Gua &gua, Sex sex)
-{
-    std::string text = "\n" + LuckSentence(luck, sex) + "\nВозраст  Годы       Ствол  Ветвь\n";
-    for (const LuckPillar &p : luck.Pillars) {
-        char row[96];
-        std::snprintf(row, sizeof row, "%-8s %04d-%04d  %s    %s\n",
-                      (std::to_string(p.FromAge) + "-" + std::to_string(p.FromAge + 9)).c_str(), p.FromYear,
-                      p.FromYear + 9, p.Luck.Stem.c_str(), p.Luck.Branch.c_str());
-        text += row;
-    }
-    return text + GuaSentence(gua) + "\n";
-}
-
 std::string FormatLuckJson(const LuckChart &luck, const Gua &gua)
 {
     const LifeSpan &s = luck.Start;

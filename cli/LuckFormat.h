@@ -6,16 +6,13 @@
 
 #include "Gua.h"
 #include "LuckPillars.h"
+#include "LuckText.h"
 
 // The tool's output of the luck pillars and the Gua number: text under the
 // chart's table, or a "luck" object added to the chart's JSON.
 
 // "male" or "м", "female" or "ж"; nothing for anything else.
 std::optional<Sex> ParseSex(std::string_view text);
-
-// The sentence of direction and start, the table of luck pillars (ages,
-// years, stem, branch) and the Gua sentence, each line ending in "\n".
-std::string FormatLuckText(const LuckChart &luck, const Gua &gua, Sex sex);
 
 // {"direction":"forward"|"backward","start":{"years":Y,"months":M,"days":D,
 // "hours":H},"startMoment":"DD.MM.YYYY HH:MM","pillars":[{"stem","branch",

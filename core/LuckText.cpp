@@ -45,3 +45,27 @@ std::string GuaSentence(const Gua &gua)
         + ". Благоприятные направления: " + Joined(gua.Favourable) + "; неблагоприятные: " + Joined(gua.Unfavourable)
         + ".";
 }
+
+std::string AgesText(const LuckPillar &pillar)
+{
+    return std::to_string(pillar.FromAge) + "-" + std::to_string(pillar.FromAge + 9);
+}
+
+std::string YearsText(const LuckPillar &pillar)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%04d", pillar.FromYear, pillar.FromYear + 9);
+    return text;
+}
+
+std::string FormatLuckText(const LuckChart &luck, const Gua &gua, Sex sex)
+{
+    std::string text = "\n" + LuckSentence(luck, sex) + "\nВозраст  Годы       Ствол  Ветвь\n";
+    for (const LuckPillar &p : luck.Pillars) {
+        char row[96];
+        std::snprintf(row, sizeof row, "%-8s %s  %s    %s\n", AgesText(p).c_str(), YearsText(p).c_str(),
+                      p.Luck.Stem.c_str(), p.Luck.Branch.c_str());
+        text += row;
+    }
+    return text + GuaSentence(gua) + "\n";
+}

@@ -25,3 +25,11 @@ std::string LuckSentence(const LuckChart &luck, Sex sex);
 // "Гуа 6, западная группа. Благоприятные направления: W, NE, SW, NW;
 // неблагоприятные: SE, E, N, S."
 std::string GuaSentence(const Gua &gua);
+
+// The ages and the years a luck pillar covers: "2-11", "1988-1997".
+std::string AgesText(const LuckPillar &pillar);
+std::string YearsText(const LuckPillar &pillar);
+
+// Under a blank line: the sentence, the table of luck pillars (ages, years,
+// stem, branch) and the Gua sentence, each line ending in "\n".
+std::string FormatLuckText(const LuckChart &luck, const Gua &gua, Sex sex);

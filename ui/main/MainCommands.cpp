@@ -54,8 +54,10 @@ void TMainForm::calculate(bool showWaitCursor)
     m_chartInput = *input;
     m_chartPlace = m_place ? m_place->Name().toStdString() : std::string();
     m_hasResult = true;
+    m_luckText.clear();
     DrawResult();
     enableSharing();
+    m_luckAction->setEnabled(true);
 }
 
 void TMainForm::Bit2Click()

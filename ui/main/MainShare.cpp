@@ -114,7 +114,7 @@ void TMainForm::NCopyTextClick()
 {
     if (m_hasResult)
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(FormatChartText(m_chartInput, m_result, m_chartPlace)));
+            QString::fromStdString(FormatChartText(m_chartInput, m_result, m_chartPlace) + m_luckText));
 }
 
 void TMainForm::NCopyPictureClick()

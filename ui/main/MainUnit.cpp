@@ -93,6 +93,7 @@ void TMainForm::buildMenu()
     n7->setObjectName(QStringLiteral("N7"));
     buildShareItems(print);
     addPlaceCommand(print);
+    addLuckCommand(print);
     print->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction *n9 =
         print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this, bound(&TMainForm::N9Click));

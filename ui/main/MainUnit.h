@@ -28,6 +28,7 @@ class SpinButton;
 class TAboutBox;
 class TPickDate;
 class TPlaceDialog;
+class TLuckDialog;
 
 // The main window: the four input groups, the result images, the copy panel,
 // the three command buttons and the menu.
@@ -64,6 +65,7 @@ public:
 
     // MainPlace.cpp: the place dialog.
     void NPlaceClick();                                    // menu "Место…", Ctrl+M
+    void NLuckClick();                                     // menu "Такты удачи…", Ctrl+L
     void GroupBox1MouseDown(Qt::MouseButton button);       // right button on the correction group
     void ClientGroupBox4MouseDown(Qt::MouseButton button); // right button on the longitude group
 
@@ -184,6 +186,9 @@ private:
     void restorePlace();
     std::vector<std::pair<QString, QString>> placeSettingsToStore() const;
 
+    // MainLuck.cpp
+    void addLuckCommand(QMenu *menu);
+
     // MainDrawing.cpp
     void drawPreviousResult();
     void drawCopyOfResult();
@@ -214,6 +219,9 @@ private:
     TPickDate *m_picker = nullptr;
     TAboutBox *m_about = nullptr;
     TPlaceDialog *m_placeDialog = nullptr;
+    TLuckDialog *m_luckDialog = nullptr;
+    QAction *m_luckAction = nullptr;
+    std::string m_luckText; // the luck pillars last shown for m_result, for the copied text
 
     ChartResult m_result;
     ChartInput m_chartInput;  // the input of m_result

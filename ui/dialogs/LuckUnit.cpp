@@ -1,0 +1,164 @@
+#include "LuckUnit.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "Fonts.h"
+#include "LuckText.h"
+#include "ResultDrawing.h"
+
+namespace {
+
+QTableWidget *MakeTable(QWidget *parent, const char *name, const QStringList &headings)
+{
+    auto *table = new QTableWidget(0, int(headings.size()), parent);
+    table->setObjectName(QString::fromLatin1(name));
+    table->setHorizontalHeaderLabels(headings);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+// A cell as the result area shows a token: bold on its pale yellow.
+QTableWidgetItem *TokenItem(const Token &token)
+{
+    auto *item = new QTableWidgetItem(QString::fromStdString(token));
+    item->setFont(PixelFont(13, true));
+    item->setBackground(ColorFromValue(TableColors::PillarBackground));
+    return item;
+}
+
+QTableWidgetItem *TextItem(const std::string &text) { return new QTableWidgetItem(QString::fromStdString(text)); }
+
+} // namespace
+
+TLuckDialog::TLuckDialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("LuckDialog"));
+    setWindowTitle(QStringLiteral("Такты удачи"));
+    setFont(PixelFont(11, false));
+    createControls();
+    connect(LuckMale, &QRadioButton::toggled, this, &TLuckDialog::LuckSexClick);
+    connect(LuckTable, &QTableWidget::currentCellChanged, this, &TLuckDialog::LuckTableChange);
+    resize(560, 540);
+}
+
+void TLuckDialog::createControls()
+{
+    LuckMale = new QRadioButton(QStringLiteral("Мужской"), this);
+    LuckMale->setObjectName(QStringLiteral("LuckMale"));
+    LuckFemale = new QRadioButton(QStringLiteral("Женский"), this);
+    LuckFemale->setObjectName(QStringLiteral("LuckFemale"));
+    LuckSentence = new QLabel(this);
+    LuckSentence->setObjectName(QStringLiteral("LuckSentence"));
+    LuckSentence->setWordWrap(true);
+    LuckTable = MakeTable(
+        this, "LuckTable",
+        {QStringLiteral("Возраст"), QStringLiteral("Годы"), QStringLiteral("Ствол"), QStringLiteral("Ветвь")});
+    LuckYearsCaption = new QLabel(this);
+    LuckYears = MakeTable(this, "LuckYears", {QStringLiteral("Год"), QStringLiteral("Ствол"), QStringLiteral("Ветвь")});
+    GuaText = new QLabel(this);
+    GuaText->setObjectName(QStringLiteral("GuaText"));
+    GuaText->setWordWrap(true);
+    auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
+    close->setObjectName(QStringLiteral("BitBtn2"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *sexRow = new QHBoxLayout;
+    sexRow->addWidget(LuckMale);
+    sexRow->addWidget(LuckFemale);
+    sexRow->addStretch();
+    auto *years = new QVBoxLayout;
+    years->addWidget(LuckYearsCaption);
+    years->addWidget(LuckYears);
+    auto *tables = new QHBoxLayout;
+    tables->addWidget(LuckTable, 3);
+    tables->addLayout(years, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(sexRow);
+    layout->addWidget(LuckSentence);
+    layout->addLayout(tables, 1);
+    layout->addWidget(GuaText);
+    layout->addLayout(buttons);
+}
+
+bool TLuckDialog::setChart(const ChartInput &input, Sex sex)
+{
+    m_input = input;
+    const ChartOutcome outcome = ComputeChart(input);
+    m_chart = outcome.Details;
+    const QSignalBlocker quiet(LuckMale);
+    (sex == Sex::Male ? LuckMale : LuckFemale)->setChecked(true);
+    return showLuck();
+}
+
+Sex TLuckDialog::sex() const { return LuckMale->isChecked() ? Sex::Male : Sex::Female; }
+
+bool TLuckDialog::showLuck()
+{
+    m_luck = m_chart ? ComputeLuck(m_input, *m_chart, sex()) : std::nullopt;
+    LuckTable->setRowCount(0);
+    if (!m_luck)
+        return false;
+    LuckSentence->setText(QString::fromStdString(::LuckSentence(*m_luck, sex())));
+    GuaText->setText(QString::fromStdString(GuaSentence(GuaOf(m_chart->Terms.SolarYear, sex()))));
+    LuckTable->setRowCount(int(m_luck->Pillars.size()));
+    for (int row = 0; row < LuckTable->rowCount(); ++row) {
+        const LuckPillar &pillar = m_luck->Pillars[std::size_t(row)];
+        LuckTable->setItem(row, 0, TextItem(AgesText(pillar)));
+        LuckTable->setItem(row, 1, TextItem(YearsText(pillar)));
+        LuckTable->setItem(row, 2, TokenItem(pillar.Luck.Stem));
+        LuckTable->setItem(row, 3, TokenItem(pillar.Luck.Branch));
+    }
+    LuckTable->setCurrentCell(0, 0);
+    LuckTableChange();
+    LuckTable->setFocus();
+    return true;
+}
+
+void TLuckDialog::LuckSexClick()
+{
+    showLuck();
+    if (m_onSexChanged)
+        m_onSexChanged(sex());
+}
+
+void TLuckDialog::LuckTableChange()
+{
+    const int row = LuckTable->currentRow();
+    LuckYears->setRowCount(0);
+    if (!m_luck || row < 0)
+        return;
+    const LuckPillar &pillar = m_luck->Pillars[std::size_t(row)];
+    LuckYearsCaption->setText(QStringLiteral("Годы такта %1 (%2)")
+                                  .arg(QString::fromStdString(pillar.Luck.Stem + " " + pillar.Luck.Branch),
+                                       QString::fromStdString(YearsText(pillar))));
+    LuckYears->setRowCount(int(pillar.Years.size()));
+    for (int k = 0; k < LuckYears->rowCount(); ++k) {
+        const LuckYear &year = pillar.Years[std::size_t(k)];
+        LuckYears->setItem(k, 0, TextItem(std::to_string(year.Year)));
+        LuckYears->setItem(k, 1, TokenItem(year.YearPillar.Stem));
+        LuckYears->setItem(k, 2, TokenItem(year.YearPillar.Branch));
+    }
+}
+
+std::string TLuckDialog::text() const
+{
+    if (!m_luck)
+        return {};
+    return FormatLuckText(*m_luck, GuaOf(m_chart->Terms.SolarYear, sex()), sex());
+}

@@ -1,0 +1,58 @@
+// The main window's luck pillars: "Такты удачи…" (Ctrl+L) in the first menu
+// opens the dialog for the chart last calculated. The sex chosen there is
+// remembered; the chart's fields and result never change.
+
+#include "MainUnit.h"
+
+#include <QMenu>
+
+#include "LuckUnit.h"
+#include "MessageBoxes.h"
+#include "Messages.h"
+#include "SettingsStore.h"
+
+namespace {
+
+// The settings value of the sex last chosen: "male" or "female".
+constexpr char SexValue[] = "sex";
+
+} // namespace
+
+void TMainForm::addLuckCommand(QMenu *menu)
+{
+    m_luckAction = menu->addAction(QStringLiteral("Такты удачи…"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
+                                   bound(&TMainForm::NLuckClick));
+    m_luckAction->setObjectName(QStringLiteral("NLuck"));
+    m_luckAction->setEnabled(false); // until there is a chart
+    addAction(m_luckAction);
+}
+
+void TMainForm::NLuckClick()
+{
+    if (!m_hasResult)
+        return;
+    // Remembering the sex is a convenience: a store that cannot be read or
+    // written costs only that.
+    Sex sex = Sex::Male;
+    try {
+        if (m_settings.read(QString::fromLatin1(SexValue)) == QStringLiteral("female"))
+            sex = Sex::Female;
+    } catch (const VelmoraError &) {
+    }
+    if (!m_luckDialog) {
+        m_luckDialog = new TLuckDialog(this);
+        m_luckDialog->onSexChanged([this](Sex chosen) {
+            try {
+                m_settings.write({{QString::fromLatin1(SexValue),
+                                   chosen == Sex::Male ? QStringLiteral("male") : QStringLiteral("female")}});
+            } catch (const VelmoraError &) {
+            }
+        });
+    }
+    if (!m_luckDialog->setChart(m_chartInput, sex)) {
+        ShowMessage(this, QString::fromUtf8(Messages::EphemerisRange));
+        return;
+    }
+    m_luckDialog->exec();
+    m_luckText = m_luckDialog->text();
+}
