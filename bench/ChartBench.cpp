@@ -16,6 +16,8 @@
 #include "Chart.h"
 #include "ChartRequest.h"
 #include "Ephemeris.h"
+#include "Gua.h"
+#include "LuckPillars.h"
 #include "RandomCases.h"
 
 namespace {
@@ -65,6 +67,23 @@ void FullChart(benchmark::State &state, TermSearch search)
 }
 BENCHMARK_CAPTURE(FullChart, Fast, TermSearch::Fast)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FullChart, Literal, TermSearch::Literal)->Unit(benchmark::kMillisecond);
+
+// The same charts with their luck pillars and Gua number, both sexes in
+// turn, so both directions (and the twelfth month's extra term) are met.
+void ChartWithLuck(benchmark::State &state)
+{
+    std::size_t i = 0;
+    const std::uint64_t callsBefore = SunCalcCount();
+    for (auto _ : state) {
+        const ChartInput &input = Inputs[i % std::size(Inputs)];
+        const Sex sex = (i++ / std::size(Inputs)) % 2 ? Sex::Female : Sex::Male;
+        const ChartOutcome outcome = ComputeChart(input);
+        benchmark::DoNotOptimize(ComputeLuck(input, *outcome.Details, sex));
+        benchmark::DoNotOptimize(GuaOf(outcome.Details->Terms.SolarYear, sex));
+    }
+    CountPerChart(state, 1, callsBefore);
+}
+BENCHMARK(ChartWithLuck)->Unit(benchmark::kMillisecond);
 
 void SingleSolarTerm(benchmark::State &state, TermSearch search)
 {
@@ -124,14 +143,15 @@ public:
         }
     }
 
-    void PrintRatio(const std::string &slow, const std::string &fast, const char *what) const
+    void PrintRatio(const std::string &slow, const std::string &fast, const char *what,
+                    const char *relation = "times faster") const
     {
         const auto s = secondsPerChart_.find(slow);
         const auto f = secondsPerChart_.find(fast);
         if (s == secondsPerChart_.end() || f == secondsPerChart_.end() || f->second <= 0)
             return;
         std::cout << what << ": " << s->second * 1000 << " ms / " << f->second * 1000
-                  << " ms CPU time per chart = " << s->second / f->second << " times faster\n";
+                  << " ms CPU time per chart = " << s->second / f->second << " " << relation << "\n";
     }
 
 private:
@@ -149,6 +169,8 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatio("FullChart/Literal", "FullChart/Fast", "chart, fast vs step-by-step search");
     reporter.PrintRatio("RandomLiteral/iterations:1", "RandomBatch/iterations:1", "mixed batch vs step-by-step search");
+    reporter.PrintRatio("ChartWithLuck", "FullChart/Fast", "chart with luck pillars vs chart alone",
+                        "times the chart alone");
     benchmark::Shutdown();
     return 0;
 }
