@@ -4,12 +4,9 @@
 #include <string_view>
 
 #include "Chart.h"
+#include "ChartText.h"
 
 // The tool's output forms of one chart. Tokens are UTF-8.
-
-// The pillar table under "Час", "День", "Месяц", "Год" with the rows "Ствол"
-// and "Ветвь", then the squares under "Квадрат Года" and "Квадрат Месяца".
-std::string FormatTable(const ChartResult &result);
 
 // One batch line: the case (five fields, CsvLineOf), the four pillars as
 // "stem branch" and the two squares as nine digits by rows, separated by
