@@ -20,8 +20,7 @@ bool WriteOne(const std::string &name, const SharedChart &chart, std::ostream &e
 
 } // namespace
 
-bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const std::string &place,
-                     const std::string &pdf, const std::string &png, std::ostream &err)
+bool WriteChartFiles(const SharedChart &chart, const std::string &pdf, const std::string &png, std::ostream &err)
 {
     if (pdf.empty() && png.empty())
         return true;
@@ -31,7 +30,6 @@ bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const s
     char name[] = "velmora-chart";
     char *argv[] = {name, nullptr};
     const QGuiApplication app(argc, argv); // fonts and painting need it
-    const SharedChart chart{input, result, place};
     const bool pdfWritten = WriteOne(pdf, chart, err);
     return WriteOne(png, chart, err) && pdfWritten;
 }

@@ -3,13 +3,12 @@
 #include <iosfwd>
 #include <string>
 
-#include "ChartTypes.h"
+#include "SharedChart.h"
 
 // The files of one chart that the tool was asked for, the same as the
 // window saves: the printed page as PDF, the result area as PNG. An empty
 // name asks for no file. Draws without a display (Qt's offscreen platform
 // unless QT_QPA_PLATFORM names another). False after writing the reason of
 // a failed file to err. The place's name (empty for none) goes into the
-// files' place line.
-bool WriteChartFiles(const ChartInput &input, const ChartResult &result, const std::string &place,
-                     const std::string &pdf, const std::string &png, std::ostream &err);
+// files' place line, the luck pillars' text (empty for none) onto the page.
+bool WriteChartFiles(const SharedChart &chart, const std::string &pdf, const std::string &png, std::ostream &err);

@@ -160,8 +160,9 @@ int RunSingle(const ToolOptions &options)
         }
         if (outcome.Details) {
             PrintChart(*request.Input, *outcome.Details, placed, luck, options.Json);
-            const bool saved = WriteChartFiles(*request.Input, outcome.Details->Result, PlaceName(placed),
-                                               options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
+            const SharedChart shared{*request.Input, outcome.Details->Result, PlaceName(placed),
+                                     luck ? luck->Text : std::string()};
+            const bool saved = WriteChartFiles(shared, options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
             return saved ? 0 : 1;
         }
         error = outcome.Error;

@@ -2,6 +2,8 @@
 // the sex switched and remembered, the fields and the chart untouched.
 
 #include <QLabel>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QClipboard>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -10,6 +12,7 @@
 #include "LuckPillars.h"
 #include "LuckText.h"
 #include "MainFormFixture.h"
+#include "ToolRun.h"
 
 TEST_F(MainFormTest, LuckPillarsOfTheChartInTheDialog)
 {
@@ -62,7 +65,15 @@ TEST_F(MainFormTest, LuckPillarsOfTheChartInTheDialog)
     EXPECT_EQ(text("ClientDay"), "15");
     EXPECT_EQ(text("ClientTime"), "04");
 
-    // The copied text carries the luck pillars shown for this chart.
+    // The copied text and the saved page carry the luck pillars shown for
+    // this chart.
     form->NCopyTextClick();
     EXPECT_TRUE(QApplication::clipboard()->text().contains(sentences.value(1))) << sentences.value(1).toStdString();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("luck.pdf"));
+    ASSERT_TRUE(form->saveChartTo(pdf));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    EXPECT_TRUE(
+        RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("такты идут")));
 }

@@ -39,7 +39,7 @@ QString WithTypeSuffix(const QString &path, const QString &filter)
 
 } // namespace
 
-SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result, m_chartPlace}; }
+SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result, m_chartPlace, m_luckText}; }
 
 void TMainForm::buildShareItems(QMenu *menu)
 {

@@ -10,14 +10,23 @@ namespace {
 constexpr int PdfResolution = 600;
 
 // The place line under the squares, as far below them as their captions
-// stand below the table, in the captions' type.
-void DrawPlaceLine(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const QString &line)
+// stand below the table, in the captions' type; the luck pillars' lines, if
+// any, under it in a smaller type, a sentence's clauses on lines of their
+// own so that none runs off the page.
+void DrawPlaceAndLuck(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const SharedChart &chart)
 {
     const PrintLayout l = ComputePrintLayout(pageWidth, pageHeight);
     canvas.setFontBold(false);
     canvas.setFontItalic(false);
     canvas.setFontPointSize(12);
-    canvas.textOut(int(l.left), int(l.squareTop + l.tableHeight + (l.captionTop - l.top - l.tableHeight)), line);
+    const qint64 gap = l.captionTop - l.top - l.tableHeight;
+    qint64 y = l.squareTop + l.tableHeight + gap;
+    canvas.textOut(int(l.left), int(y), SharedPlaceLine(chart));
+    canvas.setFontPointSize(10);
+    y += gap / 2;
+    for (const QString &line : QString::fromStdString(chart.luck).split(u'\n', Qt::SkipEmptyParts))
+        for (const QString &clause : line.split(QStringLiteral("; ")))
+            canvas.textOut(int(l.left), int(y += gap), clause);
 }
 
 } // namespace
@@ -39,7 +48,7 @@ QByteArray ChartPdf(const SharedChart &chart)
         Canvas canvas;
         canvas.attach(&painter);
         DrawPrintPage(canvas, writer.width(), writer.height(), SharedPrintTexts(chart.input), chart.result);
-        DrawPlaceLine(canvas, writer.width(), writer.height(), SharedPlaceLine(chart));
+        DrawPlaceAndLuck(canvas, writer.width(), writer.height(), chart);
         if (!painter.end())
             return {};
     }
