@@ -144,6 +144,28 @@ class JsonOutput(unittest.TestCase):
                     self.assertEqual(value["input"], printable(source))
         self.assertEqual(json.loads(lines[0])["pillars"]["hour"], ["ЗЕМ", "ОГО"])
 
+    def test_luck_object_single_and_batch(self):
+        """The same luck object from --luck and from a sixth batch field;
+        CSV refuses the field, naming --json."""
+        single = json.loads(run(["15.07.1985", "10:00", "--correction", "4", "--longitude", "049:07E",
+                                 "--luck", "ж", "--json"]).stdout)
+        batch = run(["--batch", "--json"], stdin=b"15.07.1985,10:00,4,049:07,E,female\n").stdout
+        luck = single["luck"]
+        self.assertEqual(json.loads(batch)["luck"], luck)
+        self.assertEqual(list(luck), ["direction", "start", "startMoment", "pillars", "gua"])
+        self.assertEqual(luck["direction"], "forward")
+        self.assertEqual(sorted(luck["start"]), ["days", "hours", "months", "years"])
+        self.assertEqual(len(luck["pillars"]), 10)
+        first = luck["pillars"][0]
+        self.assertEqual(len(first["years"]), 10)
+        self.assertEqual(first["years"][0]["year"], first["fromYear"])
+        self.assertEqual(luck["pillars"][1]["fromAge"], first["fromAge"] + 10)
+        self.assertEqual(luck["gua"]["number"], 9)
+        self.assertEqual(luck["gua"]["group"], "east")
+        csv_line = run(["--batch"], stdin=b"15.07.1985,10:00,4,049:07,E,female\n")
+        self.assertEqual(csv_line.returncode, 1)
+        self.assertIn("--json", csv_line.stdout.decode())
+
 
 if __name__ == "__main__":
     TOOL = sys.argv.pop(1)
