@@ -7,7 +7,6 @@
 #include "Ephemeris.h"
 #include "Gregorian.h"
 #include "InputFields.h"
-#include "Messages.h"
 #include "TimeScale.h"
 
 namespace {

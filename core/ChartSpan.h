@@ -72,5 +72,6 @@ struct NearestChange {
     unsigned What = 0;
     std::int64_t Seconds = 0;
 };
-// Nothing when a chart near the moment cannot be computed.
+// Nothing when a chart near the moment cannot be computed, or at the first
+// dates, where the span is cut before any change.
 std::optional<NearestChange> FindNearestChange(const ChartInput &input, const SolarTermOptions &options = {});
