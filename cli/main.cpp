@@ -130,7 +130,7 @@ int UsageError(const std::string &message)
 // The chart's output, with the place used when an option gave one and the
 // luck pillars when --luck asked for them.
 void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed,
-                const std::optional<LuckOutput> &luck, bool json)
+                const std::optional<LuckOutput> &luck, bool json, const SolarTermOptions &terms)
 {
     if (json) {
         std::string object = FormatJson(CsvLineOf(input), details);
@@ -138,7 +138,7 @@ void PrintChart(const ChartInput &input, const ChartDetails &details, const Plac
             object = JsonWithPlace(object, *placed.Used);
         if (luck)
             object = JsonWithKey(object, "luck", luck->Json);
-        if (const auto nearest = FindNearestChange(input))
+        if (const auto nearest = FindNearestChange(input, terms))
             object = JsonWithKey(object, "nearestChange", NearestChangeJson(*nearest));
         std::cout << object << "\n";
         return;
@@ -188,15 +188,18 @@ int RunSingle(const ToolOptions &options)
         if (error.empty())
             return 0;
     } else if (request.Input) {
-        ChartOutcome outcome = ComputeChart(*request.Input);
+        // The chart, its luck pillars and its nearest change share the terms found.
+        SolarTermCache cache;
+        const SolarTermOptions terms{TermSearch::Fast, &cache};
+        ChartOutcome outcome = ComputeChart(*request.Input, terms);
         std::optional<LuckOutput> luck;
         if (outcome.Details && options.Luck) {
-            luck = LuckOutputOf(*request.Input, *outcome.Details, *ParseSex(*options.Luck));
+            luck = LuckOutputOf(*request.Input, *outcome.Details, *ParseSex(*options.Luck), terms);
             if (!luck)
                 outcome = {std::nullopt, Messages::EphemerisRange};
         }
         if (outcome.Details) {
-            PrintChart(*request.Input, *outcome.Details, placed, luck, options.Json);
+            PrintChart(*request.Input, *outcome.Details, placed, luck, options.Json, terms);
             const SharedChart shared{*request.Input, outcome.Details->Result, PlaceName(placed),
                                      luck ? luck->Text : std::string()};
             const bool saved = WriteChartFiles(shared, options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
