@@ -25,10 +25,10 @@ namespace {
 
 constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
                          "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]\n"
-                         "       (any single chart also takes --luck male|female, --pdf FILE, --png FILE,\n"
-                         "       or --around MINUTES instead of them)\n"
+                         "       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)\n"
                          "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]\n"
                          "                     [--fold earlier|later] [--json]\n"
+                         "       velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]\n"
                          "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
                          "\n"
                          "Prints the four pillars and the year and month squares of a local clock\n"
