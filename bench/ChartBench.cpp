@@ -14,6 +14,7 @@
 
 #include "Batch.h"
 #include "Chart.h"
+#include "ChartSpan.h"
 #include "ChartRequest.h"
 #include "Ephemeris.h"
 #include "Gua.h"
@@ -85,6 +86,18 @@ void ChartWithLuck(benchmark::State &state)
 }
 BENCHMARK(ChartWithLuck)->Unit(benchmark::kMillisecond);
 
+// Every distinct chart 12 hours either way of the same moments, against the
+// chart alone: the span's boundaries come from the terms its end charts find.
+void ChartSpan12Hours(benchmark::State &state)
+{
+    std::size_t i = 0;
+    const std::uint64_t callsBefore = SunCalcCount();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeChartSpan(Inputs[i++ % std::size(Inputs)], 720));
+    CountPerChart(state, 1, callsBefore);
+}
+BENCHMARK(ChartSpan12Hours)->Unit(benchmark::kMillisecond);
+
 void SingleSolarTerm(benchmark::State &state, TermSearch search)
 {
     const std::uint64_t callsBefore = SunCalcCount();
@@ -140,6 +153,9 @@ public:
             const auto perChart = run.counters.find("time/chart");
             if (perChart != run.counters.end())
                 secondsPerChart_[run.benchmark_name()] = perChart->second.value;
+            const auto calls = run.counters.find("swe_calc/chart");
+            if (calls != run.counters.end())
+                callsPerChart_[run.benchmark_name()] = calls->second.value;
         }
     }
 
@@ -154,8 +170,19 @@ public:
                   << " ms CPU time per chart = " << s->second / f->second << " " << relation << "\n";
     }
 
+    void PrintCallRatio(const std::string &more, const std::string &fewer, const char *what) const
+    {
+        const auto m = callsPerChart_.find(more);
+        const auto f = callsPerChart_.find(fewer);
+        if (m == callsPerChart_.end() || f == callsPerChart_.end() || f->second <= 0)
+            return;
+        std::cout << what << ": " << m->second << " / " << f->second
+                  << " swe_calc calls per chart = " << m->second / f->second << " times the chart alone\n";
+    }
+
 private:
     std::map<std::string, double> secondsPerChart_;
+    std::map<std::string, double> callsPerChart_;
 };
 
 } // namespace
@@ -171,6 +198,9 @@ int main(int argc, char **argv)
     reporter.PrintRatio("RandomLiteral/iterations:1", "RandomBatch/iterations:1", "mixed batch vs step-by-step search");
     reporter.PrintRatio("ChartWithLuck", "FullChart/Fast", "chart with luck pillars vs chart alone",
                         "times the chart alone");
+    reporter.PrintRatio("ChartSpan12Hours", "FullChart/Fast", "span of +-12 hours vs chart alone",
+                        "times the chart alone");
+    reporter.PrintCallRatio("ChartSpan12Hours", "FullChart/Fast", "span of +-12 hours vs chart alone");
     benchmark::Shutdown();
     return 0;
 }

@@ -58,15 +58,19 @@ std::string FormatCsvError(std::string_view line, std::string_view error)
     return CsvRecord({f[0], f[1], f[2], f[3], f[4], "error", PrintableUtf8(error)});
 }
 
+std::string JsonChartKeys(const ChartResult &r)
+{
+    return "\"pillars\":{\"hour\":" + JsonPillar(r.HourPillar) + ",\"day\":" + JsonPillar(r.DayPillar)
+        + ",\"month\":" + JsonPillar(r.MonthPillar) + ",\"year\":" + JsonPillar(r.YearPillar)
+        + "},\"yearSquare\":" + JsonSquare(r.YearSquare) + ",\"monthSquare\":" + JsonSquare(r.MonthSquare);
+}
+
 std::string FormatJson(std::string_view input, const ChartDetails &details)
 {
-    const ChartResult &r = details.Result;
-    return "{\"input\":" + JsonString(input) + ",\"pillars\":{\"hour\":" + JsonPillar(r.HourPillar)
-        + ",\"day\":" + JsonPillar(r.DayPillar) + ",\"month\":" + JsonPillar(r.MonthPillar)
-        + ",\"year\":" + JsonPillar(r.YearPillar) + "},\"yearSquare\":" + JsonSquare(r.YearSquare)
-        + ",\"monthSquare\":" + JsonSquare(r.MonthSquare) + ",\"solarYear\":" + std::to_string(details.Terms.SolarYear)
-        + ",\"solarMonth\":" + std::to_string(details.Terms.SolarMonth) + ",\"squareYear\":"
-        + std::to_string(details.Terms.SquareYear) + ",\"chartJD\":" + ShortestDouble(details.Moment.ChartJD) + "}";
+    return "{\"input\":" + JsonString(input) + "," + JsonChartKeys(details.Result) + ",\"solarYear\":"
+        + std::to_string(details.Terms.SolarYear) + ",\"solarMonth\":" + std::to_string(details.Terms.SolarMonth)
+        + ",\"squareYear\":" + std::to_string(details.Terms.SquareYear)
+        + ",\"chartJD\":" + ShortestDouble(details.Moment.ChartJD) + "}";
 }
 
 std::string FormatJsonError(std::string_view input, std::string_view error)

@@ -23,6 +23,9 @@ std::string FormatCsvError(std::string_view line, std::string_view error);
 // monthSquare, solarYear, solarMonth, squareYear and chartJD; or with the
 // keys input and error.
 std::string FormatJson(std::string_view input, const ChartDetails &details);
+
+// The keys pillars, yearSquare and monthSquare of a chart's JSON, without braces.
+std::string JsonChartKeys(const ChartResult &result);
 std::string FormatJsonError(std::string_view input, std::string_view error);
 
 // The JSON object with "key":value added at its end.

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "AroundFormat.h"
 #include "LuckFormat.h"
 
 namespace {
@@ -27,6 +28,7 @@ constexpr OptionSpec Specs[] = {
     {"--png", nullptr, &ToolOptions::Png},
     {"--fold", nullptr, &ToolOptions::Fold},
     {"--luck", nullptr, &ToolOptions::Luck},
+    {"--around", nullptr, &ToolOptions::Around},
 };
 
 const OptionSpec *SpecOf(std::string_view argument)
@@ -56,6 +58,10 @@ std::optional<std::string> Conflict(const ToolOptions &options)
         return "--fold takes earlier or later";
     if (options.Luck && !ParseSex(*options.Luck))
         return "--luck takes male, female, м or ж";
+    if (options.Around && !ParseAroundMinutes(*options.Around))
+        return "--around takes whole minutes from 1 to 1440";
+    if (options.Around && (options.Batch || options.Luck || options.Pdf || options.Png))
+        return "--around lists the charts of a span; it does not go with --batch, --luck, --pdf or --png";
     if (options.Batch) {
         if (options.Luck)
             return "--batch takes the sex in a sixth field of each line (with --json), not --luck";

@@ -11,12 +11,13 @@ struct ToolOptions {
     std::vector<std::string> Positional; // the date and the time of a single chart
     std::optional<std::string> Correction;
     std::optional<std::string> Longitude;
-    std::optional<std::string> Place; // a city name
-    std::optional<std::string> Zone;  // an IANA time zone
-    std::optional<std::string> Pdf;   // a file for the printed page, ending in .pdf
-    std::optional<std::string> Png;   // a file for the result area, ending in .png
-    std::optional<std::string> Fold;  // "earlier" or "later": the offset of a skipped or doubled time
-    std::optional<std::string> Luck;  // the sex for the luck pillars: male, female, м or ж
+    std::optional<std::string> Place;  // a city name
+    std::optional<std::string> Zone;   // an IANA time zone
+    std::optional<std::string> Pdf;    // a file for the printed page, ending in .pdf
+    std::optional<std::string> Png;    // a file for the result area, ending in .png
+    std::optional<std::string> Fold;   // "earlier" or "later": the offset of a skipped or doubled time
+    std::optional<std::string> Luck;   // the sex for the luck pillars: male, female, м or ж
+    std::optional<std::string> Around; // minutes either way of an uncertain time, 1..1440
     bool Json = false;
     bool Batch = false;
     bool Header = false;

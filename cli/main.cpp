@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "AroundFormat.h"
 #include "Batch.h"
 #include "ChartFiles.h"
 #include "ChartFormat.h"
@@ -27,6 +28,7 @@ constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H]
                          "       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)\n"
                          "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]\n"
                          "                     [--fold earlier|later] [--json]\n"
+                         "       velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]\n"
                          "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
                          "\n"
                          "Prints the four pillars and the year and month squares of a local clock\n"
@@ -84,6 +86,17 @@ constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H]
                          "With --batch --json a sixth field of a line (male, female, м or ж) adds the\n"
                          "\"luck\" object to that line; CSV output takes no sixth field.\n"
                          "\n"
+                         "--around MINUTES (1..1440) lists every distinct chart from MINUTES before the\n"
+                         "moment to MINUTES after it, each with the local clock time from which it\n"
+                         "holds and the time at which the next begins, to the second, and what changed\n"
+                         "there (hour, day, month, year, yearSquare, monthSquare). A span past\n"
+                         "01.01.0001 or 31.12.5000 is cut there and says so. --json writes\n"
+                         "  {\"input\":CASE,\"around\":[{\"from\":\"DD.MM.YYYY HH:MM:SS\",\"to\":..,\n"
+                         "   \"pillars\":{..},\"yearSquare\":..,\"monthSquare\":..,\"changes\":[..]},..]}\n"
+                         "with \"cut\":true after a cut. Without --around, --json ends a chart with\n"
+                         "  \"nearestChange\":{\"what\":[\"hour\",..],\"minutes\":M}\n"
+                         "the change nearest to the moment, M negative when it came before.\n"
+                         "\n"
                          "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
                          "does: the printed page, or the result area at twice its size.\n"
                          "\n"
@@ -117,17 +130,37 @@ int UsageError(const std::string &message)
 // The chart's output, with the place used when an option gave one and the
 // luck pillars when --luck asked for them.
 void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed,
-                const std::optional<LuckOutput> &luck, bool json)
+                const std::optional<LuckOutput> &luck, bool json, const SolarTermOptions &terms)
 {
     if (json) {
         std::string object = FormatJson(CsvLineOf(input), details);
         if (placed.Used)
             object = JsonWithPlace(object, *placed.Used);
-        std::cout << (luck ? JsonWithKey(object, "luck", luck->Json) : object) << "\n";
+        if (luck)
+            object = JsonWithKey(object, "luck", luck->Json);
+        if (const auto nearest = FindNearestChange(input, terms))
+            object = JsonWithKey(object, "nearestChange", NearestChangeJson(*nearest));
+        std::cout << object << "\n";
         return;
     }
     std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatTable(details.Result)
               << (luck ? luck->Text : "");
+}
+
+// The charts of the span around the moment; the error when a chart of it
+// cannot be computed, else nothing.
+std::string PrintAround(const ChartInput &input, std::int32_t minutes, const PlaceOutcome &placed, bool json)
+{
+    const SpanOutcome outcome = ComputeChartSpan(input, minutes);
+    if (!outcome.Span)
+        return outcome.Error;
+    if (json) {
+        const std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span);
+        std::cout << (placed.Used ? JsonWithPlace(object, *placed.Used) : object) << "\n";
+    } else {
+        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatAroundText(input, *outcome.Span);
+    }
+    return {};
 }
 
 // The place the files name: the city, or the zone of --tz.
@@ -150,16 +183,23 @@ int RunSingle(const ToolOptions &options)
     const PlaceOutcome placed = request.Input ? ApplyPlaceOptions(place, *request.Input) : PlaceOutcome{};
     if (!placed.Error.empty()) {
         error = placed.Error;
+    } else if (request.Input && options.Around) {
+        error = PrintAround(*request.Input, *ParseAroundMinutes(*options.Around), placed, options.Json);
+        if (error.empty())
+            return 0;
     } else if (request.Input) {
-        ChartOutcome outcome = ComputeChart(*request.Input);
+        // The chart, its luck pillars and its nearest change share the terms found.
+        SolarTermCache cache;
+        const SolarTermOptions terms{TermSearch::Fast, &cache};
+        ChartOutcome outcome = ComputeChart(*request.Input, terms);
         std::optional<LuckOutput> luck;
         if (outcome.Details && options.Luck) {
-            luck = LuckOutputOf(*request.Input, *outcome.Details, *ParseSex(*options.Luck));
+            luck = LuckOutputOf(*request.Input, *outcome.Details, *ParseSex(*options.Luck), terms);
             if (!luck)
                 outcome = {std::nullopt, Messages::EphemerisRange};
         }
         if (outcome.Details) {
-            PrintChart(*request.Input, *outcome.Details, placed, luck, options.Json);
+            PrintChart(*request.Input, *outcome.Details, placed, luck, options.Json, terms);
             const SharedChart shared{*request.Input, outcome.Details->Result, PlaceName(placed),
                                      luck ? luck->Text : std::string()};
             const bool saved = WriteChartFiles(shared, options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);

@@ -7,8 +7,13 @@
 
 ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &options)
 {
+    return ComputeChartAt(input, 0, options);
+}
+
+ChartOutcome ComputeChartAt(const ChartInput &input, std::int64_t laterSeconds, const SolarTermOptions &options)
+{
     ChartDetails details;
-    details.Moment = ChartMomentOf(input);
+    details.Moment = ChartMomentOf(input, laterSeconds);
     const std::optional<double> sun = SunLongitudeAt(details.Moment.ChartJD);
     if (!sun)
         return {std::nullopt, Messages::EphemerisRange};

@@ -26,3 +26,7 @@ struct ChartOutcome {
 // options choose the solar-term search and a cache of terms shared by the
 // charts of one run; the result is the same with any options.
 ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &options = {});
+
+// The chart of the entered clock time moved by laterSeconds (any sign), to
+// the second; 0 gives ComputeChart's chart.
+ChartOutcome ComputeChartAt(const ChartInput &input, std::int64_t laterSeconds, const SolarTermOptions &options = {});

@@ -62,11 +62,19 @@ DateAndHour ChartDateAndHour(double julianDay)
     return {moment.Date, static_cast<std::int32_t>(shifted / 3600)};
 }
 
-ChartMoment ChartMomentOf(const ChartInput &input)
+std::int64_t ChartSecondsOf(const ChartInput &input)
+{
+    // Four seconds of time to a minute of arc.
+    const std::int64_t arc = input.LongitudeDegrees * 60 + input.LongitudeMinutes;
+    const std::int64_t longitude = (input.Hemisphere == "E" ? arc : -arc) * 4;
+    return input.Hour * 3600 + input.Minute * 60 - OffsetSecondsOf(input) + longitude + 3600;
+}
+
+ChartMoment ChartMomentOf(const ChartInput &input, std::int64_t laterSeconds)
 {
     ChartMoment moment;
     moment.Longitude = LongitudeOf(input);
-    moment.ChartTime = ChartTimeOf(input);
+    moment.ChartTime = ChartTimeOf(input) + static_cast<double>(laterSeconds) / 3600;
     moment.ChartJD = JulianDay(input.Year, input.Month, input.Day, moment.ChartTime);
     const DateAndHour dateAndHour = ChartDateAndHour(moment.ChartJD);
     moment.ChartDate = dateAndHour.Date;

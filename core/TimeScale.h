@@ -38,8 +38,15 @@ struct ChartMoment {
     std::int32_t ChartHour = 0; // whole hour of local mean time, 0..23
 };
 
-// Everything of the moment but the sun's longitude (which can fail).
-ChartMoment ChartMomentOf(const ChartInput &input);
+// Everything of the moment but the sun's longitude (which can fail), for the
+// entered clock time moved by laterSeconds (any sign; the entered date and
+// the shifted hour go to swe_julday as they are, which carries them).
+ChartMoment ChartMomentOf(const ChartInput &input, std::int64_t laterSeconds = 0);
+
+// Local mean time + 1 hour of the entered clock moment, in whole seconds
+// from 0:00 of the entered date: ChartTimeOf times 3600, without rounding
+// (clock, offset and longitude are whole seconds of time).
+std::int64_t ChartSecondsOf(const ChartInput &input);
 
 struct DateAndHour {
     CalendarDate Date;

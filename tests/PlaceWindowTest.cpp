@@ -191,7 +191,7 @@ TEST_F(PlaceWindowTest, MenuItemArrowsWestAndCancel)
     QStringList items;
     for (const QAction *action : menu->actions())
         items << action->objectName();
-    EXPECT_EQ(items.indexOf("NPlace") + 2, items.indexOf("N8"));
+    EXPECT_EQ(items.indexOf("NPlace") + 3, items.indexOf("N8"));
     auto *place = form->findChild<QAction *>("NPlace");
     EXPECT_EQ(place->text(), QStringLiteral("Место…"));
     EXPECT_EQ(place->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));

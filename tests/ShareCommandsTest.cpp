@@ -152,10 +152,11 @@ TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
     EXPECT_EQ(names,
               QStringList({QStringLiteral("N7"), QStringLiteral("NSave"), QStringLiteral("NCopyText"),
                            QStringLiteral("NCopyPicture"), QStringLiteral("NPlace"), QStringLiteral("NLuck"),
-                           QStringLiteral("N8"), QStringLiteral("N9")}));
+                           QStringLiteral("NAround"), QStringLiteral("N8"), QStringLiteral("N9")}));
     EXPECT_EQ(keys,
               QStringList({QStringLiteral("F8"), QStringLiteral("Ctrl+S"), QStringLiteral("Ctrl+Shift+C"), QString(),
-                           QStringLiteral("Ctrl+M"), QStringLiteral("Ctrl+L"), QString(), QStringLiteral("Ctrl+X")}));
+                           QStringLiteral("Ctrl+M"), QStringLiteral("Ctrl+L"), QStringLiteral("Ctrl+R"), QString(),
+                           QStringLiteral("Ctrl+X")}));
     field("ClientDay")->setFocus();
     press(Qt::CTRL | Qt::Key_S);
     EXPECT_TRUE(modals.messages().isEmpty());

@@ -167,6 +167,26 @@ class JsonOutput(unittest.TestCase):
         self.assertIn("--json", csv_line.stdout.decode())
 
 
+class AroundOutput(unittest.TestCase):
+    def test_ranges_follow_each_other_and_the_single_chart_keeps_its_keys(self):
+        case = ["15.07.1985", "11:40", "--correction", "4", "--longitude", "049:07E", "--json"]
+        ranges = json.loads(run(case + ["--around", "60"]).stdout)["around"]
+        self.assertEqual([(r["from"], r["to"], r["changes"]) for r in ranges], [
+            ("15.07.1985 10:40:00", "15.07.1985 11:43:32", []),
+            ("15.07.1985 11:43:32", "15.07.1985 12:40:00", ["hour"])])
+        single = json.loads(run(case).stdout)
+        self.assertEqual(list(single)[-1], "nearestChange")
+        self.assertEqual(single["nearestChange"], {"what": ["hour"], "minutes": 212 / 60})
+        self.assertEqual(single["pillars"], ranges[0]["pillars"])
+
+    def test_a_span_past_the_first_date_is_cut_and_says_so(self):
+        text = run(["01.01.0001", "00:10", "--around", "30"]).stdout.decode()
+        self.assertTrue(text.startswith("Промежуток обрезан"))
+        self.assertIn("с 01.01.0001 00:00:00 до 01.01.0001 00:40:00", text)
+        self.assertEqual(run(["01.01.2000", "00:10", "--around", "0"]).returncode, 2)
+        self.assertEqual(run(["01.01.2000", "00:10", "--around", "5", "--luck", "male"]).returncode, 2)
+
+
 if __name__ == "__main__":
     TOOL = sys.argv.pop(1)
     unittest.main(verbosity=2)

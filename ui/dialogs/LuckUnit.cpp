@@ -1,45 +1,15 @@
 #include "LuckUnit.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "DialogTables.h"
 #include "Fonts.h"
 #include "LuckText.h"
-#include "ResultDrawing.h"
-
-namespace {
-
-QTableWidget *MakeTable(QWidget *parent, const char *name, const QStringList &headings)
-{
-    auto *table = new QTableWidget(0, int(headings.size()), parent);
-    table->setObjectName(QString::fromLatin1(name));
-    table->setHorizontalHeaderLabels(headings);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
-// A cell as the result area shows a token: bold on its pale yellow.
-QTableWidgetItem *TokenItem(const Token &token)
-{
-    auto *item = new QTableWidgetItem(QString::fromStdString(token));
-    item->setFont(PixelFont(13, true));
-    item->setBackground(ColorFromValue(TableColors::PillarBackground));
-    return item;
-}
-
-QTableWidgetItem *TextItem(const std::string &text) { return new QTableWidgetItem(QString::fromStdString(text)); }
-
-} // namespace
 
 TLuckDialog::TLuckDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)

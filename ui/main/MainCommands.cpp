@@ -28,15 +28,16 @@ void TMainForm::calculate(bool showWaitCursor)
     setPickerDate(*date);
     DrawTab();
     WaitCursor wait(showWaitCursor);
-    auto input = ReadChartInput(fieldTexts());
+    const auto input = fieldInput(placeOffset);
     if (!input) {
         wait.restore();
         reportDateDoesNotExist();
         return;
     }
-    if (placeOffset)
-        SetClockOffset(*input, *placeOffset);
-    const ChartOutcome outcome = ComputeChart(*input);
+    // One calculation's terms serve its chart and the change nearest to it.
+    SolarTermCache terms;
+    const SolarTermOptions options{TermSearch::Fast, &terms};
+    const ChartOutcome outcome = ComputeChart(*input, options);
     wait.restore();
     if (!outcome.Details) {
         drawPreviousResult();
@@ -56,8 +57,17 @@ void TMainForm::calculate(bool showWaitCursor)
     m_hasResult = true;
     m_luckText.clear();
     DrawResult();
+    showChangeWarning(*input, options);
     enableSharing();
     m_luckAction->setEnabled(true);
+}
+
+std::optional<ChartInput> TMainForm::fieldInput(const std::optional<int> &placeOffset) const
+{
+    auto input = ReadChartInput(fieldTexts());
+    if (input && placeOffset)
+        SetClockOffset(*input, *placeOffset);
+    return input;
 }
 
 void TMainForm::Bit2Click()

@@ -94,6 +94,7 @@ void TMainForm::buildMenu()
     buildShareItems(print);
     addPlaceCommand(print);
     addLuckCommand(print);
+    addAroundCommand(print);
     print->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction *n9 =
         print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this, bound(&TMainForm::N9Click));
@@ -174,6 +175,7 @@ void TMainForm::buildResultArea()
     m_placeLabel->setWordWrap(true);
     m_placeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_placeLabel->setGeometry(356, 176, 113, 30);
+    buildChangeWarning();
 }
 
 void TMainForm::buildCopyPanel()

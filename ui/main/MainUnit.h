@@ -29,6 +29,9 @@ class TAboutBox;
 class TPickDate;
 class TPlaceDialog;
 class TLuckDialog;
+class TAroundDialog;
+struct ClockTime;
+struct SolarTermOptions;
 
 // The main window: the four input groups, the result images, the copy panel,
 // the three command buttons and the menu.
@@ -66,6 +69,7 @@ public:
     // MainPlace.cpp: the place dialog.
     void NPlaceClick();                                    // menu "Место…", Ctrl+M
     void NLuckClick();                                     // menu "Такты удачи…", Ctrl+L
+    void NAroundClick();                                   // menu "Неточное время…", Ctrl+R
     void GroupBox1MouseDown(Qt::MouseButton button);       // right button on the correction group
     void ClientGroupBox4MouseDown(Qt::MouseButton button); // right button on the longitude group
 
@@ -189,6 +193,13 @@ private:
     // MainLuck.cpp
     void addLuckCommand(QMenu *menu);
 
+    // MainAround.cpp
+    void addAroundCommand(QMenu *menu);
+    void buildChangeWarning();
+    void showChangeWarning(const ChartInput &input, const SolarTermOptions &options);
+    int storedSpan();
+    void writeClockTime(const ClockTime &time);
+
     // MainDrawing.cpp
     void drawPreviousResult();
     void drawCopyOfResult();
@@ -202,6 +213,8 @@ private:
     // MainFields.cpp
     FieldTexts fieldTexts() const;
     std::optional<CalendarDate> checkedDate();
+    // The fields as a chart input, with the place's offset when there is one.
+    std::optional<ChartInput> fieldInput(const std::optional<int> &placeOffset) const;
     void reportDateDoesNotExist();
     void firstClick(EditField *field, ClickField flag);
     void dateExit(Field which, const QString &completable);
@@ -221,7 +234,9 @@ private:
     TPlaceDialog *m_placeDialog = nullptr;
     TLuckDialog *m_luckDialog = nullptr;
     QAction *m_luckAction = nullptr;
-    std::string m_luckText; // the luck pillars last shown for m_result, for the copied text
+    TAroundDialog *m_aroundDialog = nullptr;
+    QLabel *m_changeWarning = nullptr; // red, under the place: a change near the chart's moment
+    std::string m_luckText;            // the luck pillars last shown for m_result, for the copied text
 
     ChartResult m_result;
     ChartInput m_chartInput;  // the input of m_result

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ChartSpan.h"
+
+// The tool's output of an uncertain time (--around) and of the change
+// nearest to a chart's moment.
+
+// "--around" minutes: a whole number 1..MaxSpanMinutes, or nothing.
+std::optional<std::int32_t> ParseAroundMinutes(std::string_view text);
+
+// Each chart of the span under a line "с DD.MM.YYYY HH:MM:SS до ...", the
+// changes at its start after it, the chart's table under it; a note first
+// when the span was cut at the edge of the dates.
+std::string FormatAroundText(const ChartInput &input, const ChartSpan &span);
+
+// {"input":CASE,"around":[{"from":..,"to":..,"pillars":{..},"yearSquare":..,
+// "monthSquare":..,"changes":[..]},..]}, and "cut":true when the span was cut.
+std::string FormatAroundJson(std::string_view input, const ChartInput &chart, const ChartSpan &span);
+
+// {"what":["hour",..],"minutes":-3.5}: minutes negative for a change before the moment.
+std::string NearestChangeJson(const NearestChange &change);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+#include <string>
+
+#include "ChartTypes.h"
+
+class QTableWidget;
+class QTableWidgetItem;
+class QWidget;
+
+// The read-only tables of the dialogs: whole rows selected one at a time,
+// columns as wide as their contents, the last one stretched.
+QTableWidget *MakeTable(QWidget *parent, const char *name, const QStringList &headings);
+
+// A cell as the result area shows a token: bold on its pale yellow.
+QTableWidgetItem *TokenItem(const Token &token);
+
+// A plain cell of UTF-8 text.
+QTableWidgetItem *TextItem(const std::string &text);
