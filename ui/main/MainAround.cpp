@@ -66,11 +66,8 @@ int TMainForm::storedSpan()
 
 void TMainForm::NAroundClick()
 {
-    const auto date = checkedDate();
-    if (!date)
-        return;
     std::optional<int> placeOffset;
-    if (m_place && !takePlaceOffset(*date, placeOffset))
+    if (!checkedDateAndPlace(placeOffset))
         return;
     const std::optional<ChartInput> input = fieldInput(placeOffset);
     if (!input) {

@@ -19,11 +19,9 @@ void TMainForm::BitBtn1Click() { calculate(true); }
 
 void TMainForm::calculate(bool showWaitCursor)
 {
-    const auto date = checkedDate();
-    if (!date)
-        return;
     std::optional<int> placeOffset;
-    if (m_place && !takePlaceOffset(*date, placeOffset))
+    const auto date = checkedDateAndPlace(placeOffset);
+    if (!date)
         return;
     setPickerDate(*date);
     DrawTab();
@@ -60,6 +58,14 @@ void TMainForm::calculate(bool showWaitCursor)
     showChangeWarning(*input, options);
     enableSharing();
     m_luckAction->setEnabled(true);
+}
+
+std::optional<CalendarDate> TMainForm::checkedDateAndPlace(std::optional<int> &placeOffset)
+{
+    const auto date = checkedDate();
+    if (date && m_place && !takePlaceOffset(*date, placeOffset))
+        return std::nullopt;
+    return date;
 }
 
 std::optional<ChartInput> TMainForm::fieldInput(const std::optional<int> &placeOffset) const

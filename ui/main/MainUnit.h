@@ -214,6 +214,9 @@ private:
     FieldTexts fieldTexts() const;
     std::optional<CalendarDate> checkedDate();
     // The fields as a chart input, with the place's offset when there is one.
+    // The date check, then the active place's offset for the fields; nothing
+    // when the command stops (after the date message, or a cancelled choice).
+    std::optional<CalendarDate> checkedDateAndPlace(std::optional<int> &placeOffset);
     std::optional<ChartInput> fieldInput(const std::optional<int> &placeOffset) const;
     void reportDateDoesNotExist();
     void firstClick(EditField *field, ClickField flag);
