@@ -1,7 +1,8 @@
 #include "OtherNames.h"
 
+#include "DataFolder.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 std::vector<OtherName> LoadOtherNames(const QString &path)
 {
@@ -22,10 +23,4 @@ std::vector<OtherName> LoadOtherNames(const QString &path)
     return names;
 }
 
-QString InstalledOtherNamesPath()
-{
-    // The program's own file, without a QCoreApplication: the tool's tests
-    // and the benchmarks have none.
-    const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    return programFolder + QStringLiteral("/" VELMORA_DATA_DIR_FROM_BIN "/other-names.tsv");
-}
+QString InstalledOtherNamesPath() { return InstalledDataFolder() + QStringLiteral("/other-names.tsv"); }

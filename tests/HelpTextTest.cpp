@@ -20,17 +20,34 @@
 
 namespace {
 
-// Runs each test in a fresh working directory, where the help file is looked up.
+// Runs each test in a fresh working directory, where the help file is looked
+// up first, with the system's data folders (where it is looked up next) in
+// a fresh folder too, so an installed help file never answers.
 class HelpFile : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(m_dir.isValid() && m_data.isValid());
         m_previous = QDir::currentPath();
+        m_previousData = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_DIRS", m_data.path().toLocal8Bit());
         ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
     }
-    void TearDown() override { QDir::setCurrent(m_previous); }
+    void TearDown() override
+    {
+        QDir::setCurrent(m_previous);
+        qputenv("XDG_DATA_DIRS", m_previousData);
+    }
+
+    // A help file in velmora/ under the system's data folders.
+    void WriteInstalled(const QByteArray &bytes)
+    {
+        ASSERT_TRUE(QDir(m_data.path()).mkpath(QStringLiteral("velmora")));
+        QFile file(m_data.filePath(QStringLiteral("velmora/help.txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
 
     static void Write(const QByteArray &bytes)
     {
@@ -51,7 +68,9 @@ protected:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_data;
     QString m_previous;
+    QByteArray m_previousData;
 };
 
 } // namespace
@@ -107,6 +126,19 @@ TEST_F(HelpFile, IsReadFromTheWorkingDirectoryOnEveryUse)
 }
 
 TEST_F(HelpFile, MissingFile) { EXPECT_EQ(ErrorOfRead(), QStringLiteral("File not found")); }
+
+// The installed help answers only where the working directory has nothing of
+// that name; a dangling link there still reads as a missing file.
+TEST_F(HelpFile, InstalledFileWhenTheWorkingDirectoryHasNone)
+{
+    WriteInstalled("Установленная");
+    EXPECT_EQ(ReadHelpText(), QStringLiteral("\r\nУстановленная"));
+    Write("Своя");
+    EXPECT_EQ(ReadHelpText(), QStringLiteral("\r\nСвоя"));
+    ASSERT_TRUE(QFile::remove(QString::fromLatin1(HelpFileName)));
+    ASSERT_TRUE(QFile::link(QStringLiteral("gone.txt"), QString::fromLatin1(HelpFileName)));
+    EXPECT_EQ(ErrorOfRead(), QStringLiteral("File not found"));
+}
 
 // A directory of that name opens but cannot be read: an I/O error with the
 // system's number. (Permission bits cannot stop root, so the access case is

@@ -1,8 +1,10 @@
 #include "HelpText.h"
 
+#include "DataFolder.h"
 #include "HelpBox.h"
 #include "MessageBoxes.h"
 
+#include <QFile>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -90,6 +92,18 @@ HelpBytes ReadHelpFile(const char *path)
     return help;
 }
 
+// The working directory's help file when anything there has its name;
+// else the one installed with the program, so the help opens however the
+// program was started.
+QByteArray HelpFilePath()
+{
+    struct stat status = {};
+    if (::lstat(HelpFileName, &status) == 0 || errno != ENOENT)
+        return HelpFileName;
+    const QString installed = FindDataFile(QString::fromLatin1(HelpFileName));
+    return installed.isEmpty() ? QByteArray(HelpFileName) : QFile::encodeName(installed);
+}
+
 } // namespace
 
 QString HelpTextFromBytes(QByteArray bytes)
@@ -123,7 +137,7 @@ QString FileErrorMessage(int errorNumber)
 
 QString ReadHelpText()
 {
-    const HelpBytes help = ReadHelpFile(HelpFileName);
+    const HelpBytes help = ReadHelpFile(HelpFilePath().constData());
     QString text = HelpTextFromBytes(help.bytes);
     if (help.cut)
         text += QStringLiteral("\r\n\r\n%1").arg(QString::fromUtf8(HelpCutNote));

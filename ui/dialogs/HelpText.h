@@ -6,7 +6,9 @@
 class QWidget;
 
 // The help file, looked up by this relative name in the current working
-// directory and read anew on every use; the program never writes it.
+// directory, and where nothing there has the name, in the data folder
+// installed with the program or under the system's data folders
+// (velmora/help.txt). Read anew on every use; the program never writes it.
 inline constexpr char HelpFileName[] = "help.txt";
 
 // At most this much of the help file is read: 128 times the help text that
@@ -25,7 +27,7 @@ QString HelpTextFromBytes(QByteArray bytes);
 // "File not found", "File access denied" or "I/O error <number>".
 QString FileErrorMessage(int errorNumber);
 
-// Reads the help file (a regular file, or a link to one, up to
+// Reads the help file found as above (a regular file, or a link to one, up to
 // HelpReadLimit bytes); throws VelmoraError with FileErrorMessage, "File
 // access denied" for anything that is not a regular file or a folder.
 QString ReadHelpText();
