@@ -3,7 +3,7 @@
 class QCoreApplication;
 
 // Qt's own texts (the edit fields' context menu, standard buttons and
-// dialogs) in Russian, like the rest of the program, whatever the system's
-// language. Without Qt's translation files they stay in English. True when
-// the translation was installed.
+// dialogs) and the program's messages in Russian, whatever the system's
+// language. Without Qt's translation files Qt's texts stay in English. True
+// when both translations were installed.
 bool InstallQtTranslations(QCoreApplication &app);

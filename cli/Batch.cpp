@@ -11,6 +11,9 @@
 #include "LuckFormat.h"
 #include "Messages.h"
 #include "PlaceOption.h"
+#include "SystemError.h"
+#include "ToolMessage.h"
+#include "Translation.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -46,9 +49,9 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
     const ChartRequest request = ParseBatchLine(sex.Case, batch.SkippedOrDoubled);
     std::string error = request.Error;
     if (sex.Given && !json) {
-        error = "a sixth field (the sex for the luck pillars) goes with --json";
+        error = Filled(Translate("Batch", "a sixth field (the sex for the luck pillars) goes with --json"));
     } else if (sex.Given && !sex.Value) {
-        error = "sex \"" + std::string(sex.Text) + "\" is not male, female, м or ж";
+        error = Filled(Translate("Batch", "sex \"%1\" is not \"male\", \"female\", \"м\" or \"ж\""), sex.Text);
     } else if (request.Input) {
         const ChartOutcome outcome = ComputeChart(*request.Input, options);
         const auto luck = outcome.Details && sex.Value
@@ -62,7 +65,7 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
             const std::string object = FormatJson(input, *outcome.Details);
             return luck ? JsonWithKey(object, "luck", luck->Json) : object;
         }
-        error = outcome.Details ? std::string(Messages::EphemerisRange) : outcome.Error;
+        error = ToolMessage(outcome.Details ? std::string(Messages::EphemerisRange) : outcome.Error);
     }
     chart = false;
     return json ? FormatJsonError(line, error) : FormatCsvError(line, error);
@@ -70,7 +73,8 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
 
 std::string TooLongLine(std::string_view start, bool json)
 {
-    const std::string error = "line is longer than " + std::to_string(BatchReader::MaxLineBytes) + " bytes";
+    const std::string error =
+        Filled(Translate("Batch", "line is longer than %1 bytes"), std::to_string(BatchReader::MaxLineBytes));
     return json ? FormatJsonError(start, error) : FormatCsvError(start, error);
 }
 
@@ -103,8 +107,9 @@ BatchOutcome RunBatch(std::istream &in, std::ostream &out, const BatchOptions &o
             outcome.Status = 1;
     }
     out.flush();
-    if (!reader.Error().empty())
-        return {1, "cannot read the input: " + reader.Error()};
+    if (reader.Error())
+        return {1,
+                Filled(Translate("Batch", "cannot read the input: %1"), SystemErrorText(reader.Error()).toStdString())};
     if (!out)
         outcome.Status = 1;
     return outcome;

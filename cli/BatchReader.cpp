@@ -21,7 +21,7 @@ bool BatchReader::Next(std::string &line)
         more = ReadLine(line);
     } catch (const std::ios_base::failure &failure) {
         // A file stream reports a failed read(2) this way, with its errno.
-        error_ = failure.code().message();
+        error_ = failure.code().value();
         return false;
     }
     if (first_ && line.starts_with(ByteOrderMark))

@@ -22,9 +22,9 @@ public:
     // Whether the line Next gave last was longer than MaxLineBytes.
     bool TooLong() const { return tooLong_; }
 
-    // The reason reading stopped early ("Is a directory"), empty when the
-    // input simply ended.
-    const std::string &Error() const { return error_; }
+    // The errno of the failed read that stopped the input early (EISDIR),
+    // 0 when the input simply ended.
+    int Error() const { return error_; }
 
 private:
     bool ReadLine(std::string &line);
@@ -32,5 +32,5 @@ private:
     std::istream &in_;
     bool first_ = true;
     bool tooLong_ = false;
-    std::string error_;
+    int error_ = 0;
 };

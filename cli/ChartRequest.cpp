@@ -7,6 +7,7 @@
 #include "Gregorian.h"
 #include "InputFields.h"
 #include "TimeScale.h"
+#include "Translation.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -35,22 +36,21 @@ std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits)
     return ParseDecimal(text);
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 ChartRequest Failure(std::string message) { return {std::nullopt, std::move(message)}; }
 
 // Sets the checked number or returns the error naming the field.
 // The range is the one the window's field keeps.
-std::optional<std::string> CheckRange(std::string_view field, std::string_view text, std::optional<int> value,
+std::optional<std::string> CheckRange(const QString &field, std::string_view text, std::optional<int> value,
                                       InputFields::Field kept, int &out)
 {
     const int low = SpecOf(kept).Low;
     const int high = SpecOf(kept).High;
+    const std::string name = field.toStdString();
     if (!value)
-        return std::string(field) + " " + Quoted(text) + " is not a number";
+        return Filled(Translate("ChartRequest", "%1 \"%2\" is not a number"), name, text);
     if (*value < low || *value > high)
-        return std::string(field) + " " + Quoted(text) + " is outside " + std::to_string(low) + ".."
-            + std::to_string(high);
+        return Filled(Translate("ChartRequest", "%1 \"%2\" is outside %3..%4"), name, text, std::to_string(low),
+                      std::to_string(high));
     out = *value;
     return std::nullopt;
 }
@@ -59,18 +59,18 @@ std::optional<std::string> ParseDate(std::string_view text, ChartInput &input)
 {
     const auto parts = Split(text, '.');
     if (parts.size() != 3)
-        return "date " + Quoted(text) + " is not DD.MM.YYYY";
+        return Filled(Translate("ChartRequest", "date \"%1\" is not DD.MM.YYYY"), text);
     const auto day = ParseDigits(parts[0], 2);
     const auto month = ParseDigits(parts[1], 2);
     const auto year = ParseDigits(parts[2], 4);
     if (!day || !month || !year)
-        return "date " + Quoted(text) + " is not DD.MM.YYYY";
+        return Filled(Translate("ChartRequest", "date \"%1\" is not DD.MM.YYYY"), text);
     if (parts[2].size() != 4)
-        return "year " + Quoted(parts[2]) + " of date " + Quoted(text) + " is not four digits";
-    if (auto error = CheckRange("year", parts[2], year, InputFields::Year, input.Year))
+        return Filled(Translate("ChartRequest", "year \"%1\" of date \"%2\" is not four digits"), parts[2], text);
+    if (auto error = CheckRange(Translate("ChartRequest", "year"), parts[2], year, InputFields::Year, input.Year))
         return error;
     if (!DateExists(*year, *month, *day))
-        return "date " + Quoted(text) + " does not exist";
+        return Filled(Translate("ChartRequest", "date \"%1\" does not exist"), text);
     input.Month = *month;
     input.Day = *day;
     return std::nullopt;
@@ -80,10 +80,12 @@ std::optional<std::string> ParseTime(std::string_view text, ChartInput &input)
 {
     const auto parts = Split(text, ':');
     if (parts.size() != 2)
-        return "time " + Quoted(text) + " is not HH:MM";
-    if (auto error = CheckRange("hour", parts[0], ParseDigits(parts[0], 2), InputFields::Hour, input.Hour))
+        return Filled(Translate("ChartRequest", "time \"%1\" is not HH:MM"), text);
+    if (auto error = CheckRange(Translate("ChartRequest", "hour"), parts[0], ParseDigits(parts[0], 2),
+                                InputFields::Hour, input.Hour))
         return error;
-    return CheckRange("minute", parts[1], ParseDigits(parts[1], 2), InputFields::Minute, input.Minute);
+    return CheckRange(Translate("ChartRequest", "minute"), parts[1], ParseDigits(parts[1], 2), InputFields::Minute,
+                      input.Minute);
 }
 
 // Whole hours ("4", "-5"), or an exact offset as the tool writes it:
@@ -91,15 +93,16 @@ std::optional<std::string> ParseTime(std::string_view text, ChartInput &input)
 std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &input)
 {
     const auto parts = Split(text, ':');
+    const QString field = Translate("ChartRequest", "correction");
     if (parts.size() == 1)
-        return CheckRange("correction", text, ParseDecimal(text), InputFields::Correction, input.Correction);
+        return CheckRange(field, text, ParseDecimal(text), InputFields::Correction, input.Correction);
     int hours = 0;
-    if (auto error = CheckRange("correction", text, ParseDecimal(parts[0]), InputFields::Correction, hours))
+    if (auto error = CheckRange(field, text, ParseDecimal(parts[0]), InputFields::Correction, hours))
         return error;
     const auto minutes = ParseDigits(parts[1], 2);
     const auto seconds = parts.size() == 3 ? ParseDigits(parts[2], 2) : std::optional(0);
     if (parts.size() > 3 || parts[1].size() != 2 || !minutes || !seconds || *minutes > 59 || *seconds > 59)
-        return "correction " + Quoted(text) + " is not H, H:MM or H:MM:SS";
+        return Filled(Translate("ChartRequest", "correction \"%1\" is not H, H:MM or H:MM:SS"), text);
     const int size = (hours < 0 ? -hours : hours) * 3600 + *minutes * 60 + *seconds;
     SetClockOffset(input, parts[0].starts_with('-') ? -size : size);
     return std::nullopt;
@@ -109,17 +112,18 @@ std::optional<std::string> ParseLongitude(std::string_view text, std::string_vie
 {
     const auto parts = Split(text, ':');
     if (parts.size() != 2)
-        return "longitude " + Quoted(text) + " is not DDD:MM";
-    if (auto error = CheckRange("longitude degrees", parts[0], ParseDigits(parts[0], 3), InputFields::Degrees,
-                                input.LongitudeDegrees))
+        return Filled(Translate("ChartRequest", "longitude \"%1\" is not DDD:MM"), text);
+    if (auto error = CheckRange(Translate("ChartRequest", "longitude degrees"), parts[0], ParseDigits(parts[0], 3),
+                                InputFields::Degrees, input.LongitudeDegrees))
         return error;
-    if (auto error = CheckRange("longitude minutes", parts[1], ParseDigits(parts[1], 2), InputFields::Minutes,
-                                input.LongitudeMinutes))
+    if (auto error = CheckRange(Translate("ChartRequest", "longitude minutes"), parts[1], ParseDigits(parts[1], 2),
+                                InputFields::Minutes, input.LongitudeMinutes))
         return error;
     if (hemisphere != "E" && hemisphere != "W") {
         // A Cyrillic Е or В looks like the Latin letter it is taken for.
         const bool ascii = hemisphere.size() == 1 && static_cast<unsigned char>(hemisphere[0]) < 0x80;
-        return "hemisphere " + Quoted(hemisphere) + " is not E or W" + (ascii ? "" : " (Latin letters)");
+        return ascii ? Filled(Translate("ChartRequest", "hemisphere \"%1\" is not E or W"), hemisphere)
+                     : Filled(Translate("ChartRequest", "hemisphere \"%1\" is not E or W (Latin letters)"), hemisphere);
     }
     input.Hemisphere = std::string(hemisphere);
     return std::nullopt;
@@ -148,7 +152,7 @@ ChartRequest ParseRequest(std::string_view date, std::string_view time, std::str
     // The hemisphere is the last character, whatever its length in bytes.
     const std::string_view hemisphere = LastCharacter(longitude);
     if (hemisphere.empty() || (hemisphere.front() >= '0' && hemisphere.front() <= '9'))
-        return Failure("longitude " + Quoted(longitude) + " is not DDD:MM{E|W}");
+        return Failure(Filled(Translate("ChartRequest", "longitude \"%1\" is not DDD:MM{E|W}"), longitude));
     return Parse(date, time, correction, longitude.substr(0, longitude.size() - hemisphere.size()), hemisphere);
 }
 
@@ -175,7 +179,7 @@ ChartRequest ParseCsvLine(std::string_view line)
         line.remove_suffix(1);
     const BatchFields split = SplitBatchLine(line);
     if (split.Count != split.Fields.size())
-        return Failure("line " + Quoted(line) + " is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H");
+        return Failure(Filled(Translate("ChartRequest", "line \"%1\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H"), line));
     const auto &f = split.Fields;
     return Parse(f[0], f[1], f[2], f[3], f[4]);
 }

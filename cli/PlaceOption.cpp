@@ -8,6 +8,7 @@
 #include "CityNamed.h"
 #include "ClockOffset.h"
 #include "LongitudeArc.h"
+#include "Translation.h"
 
 namespace {
 
@@ -21,26 +22,30 @@ std::string Moment(const ChartInput &input)
     return text;
 }
 
-std::string Offsets(const ClockOffset &offset, const char *separator)
+std::string Offsets(const ClockOffset &offset, const QString &separator)
 {
-    return Utf8(OffsetsText(offset.Seconds, QString::fromUtf8(separator)));
+    return Utf8(OffsetsText(offset.Seconds, separator));
 }
 
 // Why the zone gives the local time no offset: unknown, or skipped or
 // doubled with no --fold to choose.
 std::string OffsetError(std::string_view zone, const ClockOffset &offset, const ChartInput &input)
 {
-    const std::string at = "zone " + std::string(zone) + " at " + Moment(input);
-    const std::string choose = "; --fold earlier or --fold later chooses";
     switch (offset.Type) {
     case ClockOffset::Kind::Skipped:
-        return at + ": no such local time, clocks moved forward (" + Offsets(offset, " then ") + ")" + choose;
+        return Filled(Translate("PlaceOption",
+                                "zone \"%1\" at %2: no such local time, the clocks moved forward "
+                                "(%3); \"--fold earlier\" or \"--fold later\" chooses"),
+                      zone, Moment(input), Offsets(offset, Translate("PlaceOption", " then ")));
     case ClockOffset::Kind::Doubled:
-        return at + ": the local time happened twice, clocks moved back (" + Offsets(offset, " or ") + ")" + choose;
+        return Filled(Translate("PlaceOption",
+                                "zone \"%1\" at %2: the local time happened twice, the clocks moved "
+                                "back (%3); \"--fold earlier\" or \"--fold later\" chooses"),
+                      zone, Moment(input), Offsets(offset, Translate("PlaceOption", " or ")));
     default:
         break;
     }
-    return "unknown time zone \"" + std::string(zone) + "\" (use a name such as Europe/Moscow)";
+    return Filled(Translate("PlaceOption", "unknown time zone \"%1\" (use a name such as \"Europe/Moscow\")"), zone);
 }
 
 // Sets the clock's offset from the zone, or returns the error.
@@ -62,7 +67,7 @@ PlaceOutcome ApplyCity(const std::string &query, Fold fold, ChartInput &input)
         return {std::nullopt, Utf8(named.Error)};
     const City &city = *named.Found;
     if (auto error = SetCorrection(city.Zone.toStdString(), fold, input))
-        return {std::nullopt, Utf8(city.Label()) + ": " + *error};
+        return {std::nullopt, Filled(Translate("PlaceOption", "place \"%1\": %2"), Utf8(city.Label()), *error)};
     const LongitudeArc arc = ArcOf(city.Longitude);
     input.LongitudeDegrees = arc.Degrees;
     input.LongitudeMinutes = arc.Minutes;

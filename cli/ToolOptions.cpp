@@ -4,6 +4,7 @@
 
 #include "AroundFormat.h"
 #include "LuckFormat.h"
+#include "Translation.h"
 
 namespace {
 
@@ -55,41 +56,45 @@ bool HasExtension(const std::optional<std::string> &name, std::string_view exten
 std::optional<std::string> Conflict(const ToolOptions &options)
 {
     if (options.Fold && *options.Fold != "earlier" && *options.Fold != "later")
-        return "--fold takes earlier or later";
+        return Filled(Translate("ToolOptions", "--fold takes \"earlier\" or \"later\""));
     if (options.Luck && !ParseSex(*options.Luck))
-        return "--luck takes male, female, м or ж";
+        return Filled(Translate("ToolOptions", "--luck takes \"male\", \"female\", \"м\" or \"ж\""));
     if (options.Around && !ParseAroundMinutes(*options.Around))
-        return "--around takes whole minutes from 1 to 1440";
+        return Filled(Translate("ToolOptions", "--around takes whole minutes from 1 to 1440"));
     if (options.Around && (options.Batch || options.Luck || options.Pdf || options.Png))
-        return "--around lists the charts of a span; it does not go with --batch, --luck, --pdf or --png";
+        return Filled(Translate(
+            "ToolOptions", "--around lists the charts of a span; it does not go with --batch, --luck, --pdf or --png"));
     if (options.Batch) {
         if (options.Luck)
-            return "--batch takes the sex in a sixth field of each line (with --json), not --luck";
+            return Filled(Translate("ToolOptions",
+                                    "--batch takes the sex in a sixth field of each line (with --json), not --luck"));
         if (!options.Positional.empty())
-            return "--batch takes its cases from standard input";
+            return Filled(Translate("ToolOptions", "--batch takes its cases from standard input"));
         if (options.Correction || options.Longitude)
-            return "--batch takes the correction and longitude from each input line, not from "
-                   "--correction or --longitude";
+            return Filled(
+                Translate("ToolOptions",
+                          "--batch takes the correction and longitude from each input line, not from --correction or "
+                          "--longitude"));
         if (options.Place || options.Zone)
-            return "--batch takes a zone in each line, not --place or --tz";
+            return Filled(Translate("ToolOptions", "--batch takes a zone in each line, not --place or --tz"));
         if (options.Header && options.Json)
-            return "--header names the CSV columns; it does not go with --json";
+            return Filled(Translate("ToolOptions", "--header names the CSV columns; it does not go with --json"));
         if (options.Pdf || options.Png)
-            return "--pdf and --png save a single chart, not a batch";
+            return Filled(Translate("ToolOptions", "--pdf and --png save a single chart, not a batch"));
         return std::nullopt;
     }
     if (options.Header)
-        return "--header goes with --batch";
+        return Filled(Translate("ToolOptions", "--header goes with --batch"));
     if (options.Positional.size() != 2)
-        return "expected a date and a time";
+        return Filled(Translate("ToolOptions", "expected a date and a time"));
     if (options.Place && (options.Zone || options.Correction || options.Longitude))
-        return "--place gives the correction and the longitude itself";
+        return Filled(Translate("ToolOptions", "--place gives the correction and the longitude itself"));
     if (options.Zone && options.Correction)
-        return "--tz gives the correction itself";
+        return Filled(Translate("ToolOptions", "--tz gives the correction itself"));
     if (options.Pdf && !HasExtension(options.Pdf, ".pdf"))
-        return "the --pdf file name must end in .pdf";
+        return Filled(Translate("ToolOptions", "the --pdf file name must end in .pdf"));
     if (options.Png && !HasExtension(options.Png, ".png"))
-        return "the --png file name must end in .png";
+        return Filled(Translate("ToolOptions", "the --png file name must end in .png"));
     return std::nullopt;
 }
 
@@ -108,10 +113,10 @@ OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
             // that is gets its own error from the parser.
             const bool needsText = spec->Value != &ToolOptions::Correction && spec->Value != &ToolOptions::Longitude;
             if (i + 1 >= arguments.size() || (needsText && arguments[i + 1].empty()))
-                return {std::nullopt, std::string(argument) + " needs a value"};
+                return {std::nullopt, Filled(Translate("ToolOptions", "%1 needs a value"), argument)};
             options.*spec->Value = std::string(arguments[++i]);
         } else if (argument.size() > 1 && argument.front() == '-') {
-            return {std::nullopt, "unknown option " + std::string(argument)};
+            return {std::nullopt, Filled(Translate("ToolOptions", "unknown option \"%1\""), argument)};
         } else {
             options.Positional.emplace_back(argument);
         }

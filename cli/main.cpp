@@ -2,7 +2,6 @@
 // scripts. Computes exactly what the Velmora window computes.
 
 #include <cerrno>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -18,90 +17,98 @@
 #include "LuckFormat.h"
 #include "Messages.h"
 #include "PlaceOption.h"
+#include "SystemError.h"
+#include "ToolMessage.h"
 #include "ToolOptions.h"
+#include "Translation.h"
 #include "Utf8Text.h"
 
 namespace {
 
-constexpr char Usage[] = "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
-                         "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]\n"
-                         "       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)\n"
-                         "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]\n"
-                         "                     [--fold earlier|later] [--json]\n"
-                         "       velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]\n"
-                         "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
-                         "\n"
-                         "Prints the four pillars and the year and month squares of a local clock\n"
-                         "moment. The year has four digits. The correction is the clock's offset\n"
-                         "from Universal Time in whole hours (-23..23, default 5), or exact as H:MM or\n"
-                         "H:MM:SS (5:30, -9:30); the longitude defaults to 060:36E.\n"
-                         "--place NAME takes the longitude and the time zone of the city of that name\n"
-                         "(Russian, Latin or former name, e.g. Казань, Kazan or Свердловск; the largest\n"
-                         "of namesakes, or \"Заречный, Свердловская\" for the one of a region or\n"
-                         "country); a name that is no city's lists the nearest ones. --tz ZONE takes\n"
-                         "the correction from an IANA time zone (e.g. Europe/Moscow) and keeps the\n"
-                         "longitude. Both use the clock's exact offset at that date and time (summer\n"
-                         "time, old zone changes and offsets such as +5:30 or a town's mean time\n"
-                         "+2:30:17 included). A local time that was skipped or that happened twice when\n"
-                         "the clocks were moved is an error naming both offsets, unless --fold earlier\n"
-                         "(the offset before the move) or --fold later (after it) chooses. The place\n"
-                         "used is printed above the table, or as \"place\" in the JSON.\n"
-                         "\n"
-                         "With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);\n"
-                         "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.\n"
-                         "Each line gives one output line, in order. Blank lines and lines starting\n"
-                         "with # are skipped; a UTF-8 byte-order mark at the start is ignored; a line\n"
-                         "longer than 1000 bytes is an error. The output is CSV (RFC 4180: a field\n"
-                         "holding a comma, a quote or a line break is quoted). A chart line has the\n"
-                         "columns\n"
-                         "  date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square\n"
-                         "the case zero-filled (07.03.1999,09:05,-5,074:00,W), the pillars as\n"
-                         "\"stem branch\" (ЗЕМ ОГО) and each square as nine digits by rows. An error line\n"
-                         "is the case's five fields as read, \"error\" and the reason. --header writes\n"
-                         "the column names above as the first line.\n"
-                         "\n"
-                         "--json writes one JSON object per line instead, for a chart\n"
-                         "  {\"input\":CASE,\"pillars\":{\"hour\":[STEM,BRANCH],\"day\":[..],\"month\":[..],\n"
-                         "   \"year\":[..]},\"yearSquare\":[[a,b,c],[d,e,f],[g,h,i]],\"monthSquare\":[..],\n"
-                         "   \"solarYear\":N,\"solarMonth\":N,\"squareYear\":N,\"chartJD\":X}\n"
-                         "and for an error {\"input\":CASE,\"error\":REASON}. Input that is not valid\n"
-                         "UTF-8, and control characters, are echoed with U+FFFD in their place (one\n"
-                         "for each maximal ill-formed subsequence).\n"
-                         "\n"
-                         "--luck male|female (or м|ж) adds the ten-year luck pillars and the Gua\n"
-                         "number. A yang year stem (upper case) with a male chart, or a yin one with a\n"
-                         "female chart, runs forward, the others backward. The first pillar starts after\n"
-                         "the time from the chart moment to the next month change (forward) or the\n"
-                         "previous one (backward), on the scale on which the chart's month pillar\n"
-                         "changes, at 3 days = 1 year, 1 day = 4 months, 2 hours = 10 days (1 minute =\n"
-                         "2 hours); pillar n is the month pillar's n-th neighbour in the sixty cycle and\n"
-                         "starts 10 (n - 1) years after the first. The Gua number follows the year of\n"
-                         "the year pillar, which changes at the start of spring: male, that year's star\n"
-                         "(5 as 2); female, 15 minus it reduced to 1..9 (5 as 8). --json adds\n"
-                         "  \"luck\":{\"direction\":\"forward\"|\"backward\",\"start\":{\"years\":Y,\"months\":M,\n"
-                         "   \"days\":D,\"hours\":H},\"startMoment\":\"DD.MM.YYYY HH:MM\",\"pillars\":[{\"stem\":S,\n"
-                         "   \"branch\":B,\"fromAge\":A,\"fromYear\":YYYY,\"years\":[{\"year\":YYYY,\"stem\":S,\n"
-                         "   \"branch\":B},..]},..],\"gua\":{\"number\":N,\"group\":\"east\"|\"west\",\n"
-                         "   \"favourable\":[\"SE\",..],\"unfavourable\":[..]}}\n"
-                         "With --batch --json a sixth field of a line (male, female, м or ж) adds the\n"
-                         "\"luck\" object to that line; CSV output takes no sixth field.\n"
-                         "\n"
-                         "--around MINUTES (1..1440) lists every distinct chart from MINUTES before the\n"
-                         "moment to MINUTES after it, each with the local clock time from which it\n"
-                         "holds and the time at which the next begins, to the second, and what changed\n"
-                         "there (hour, day, month, year, yearSquare, monthSquare). A span past\n"
-                         "01.01.0001 or 31.12.5000 is cut there and says so. --json writes\n"
-                         "  {\"input\":CASE,\"around\":[{\"from\":\"DD.MM.YYYY HH:MM:SS\",\"to\":..,\n"
-                         "   \"pillars\":{..},\"yearSquare\":..,\"monthSquare\":..,\"changes\":[..]},..]}\n"
-                         "with \"cut\":true after a cut. Without --around, --json ends a chart with\n"
-                         "  \"nearestChange\":{\"what\":[\"hour\",..],\"minutes\":M}\n"
-                         "the change nearest to the moment, M negative when it came before.\n"
-                         "\n"
-                         "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
-                         "does: the printed page, or the result area at twice its size.\n"
-                         "\n"
-                         "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
-                         "writing the output failed (then a message on standard error); 2 usage error.\n";
+constexpr char Usage[] =
+    QT_TRANSLATE_NOOP("Usage",
+                      "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
+                      "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]\n"
+                      "       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)\n"
+                      "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]\n"
+                      "                     [--fold earlier|later] [--json]\n"
+                      "       velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]\n"
+                      "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
+                      "\n"
+                      "Prints the four pillars and the year and month squares of a local clock\n"
+                      "moment. The year has four digits. The correction is the clock's offset\n"
+                      "from Universal Time in whole hours (-23..23, default 5), or exact as H:MM or\n"
+                      "H:MM:SS (5:30, -9:30); the longitude defaults to 060:36E.\n"
+                      "--place NAME takes the longitude and the time zone of the city of that name\n"
+                      "(Russian, Latin or former name, e.g. Казань, Kazan or Свердловск; the largest\n"
+                      "of namesakes, or \"Заречный, Свердловская\" for the one of a region or\n"
+                      "country); a name that is no city's lists the nearest ones. --tz ZONE takes\n"
+                      "the correction from an IANA time zone (e.g. Europe/Moscow) and keeps the\n"
+                      "longitude. Both use the clock's exact offset at that date and time (summer\n"
+                      "time, old zone changes and offsets such as +5:30 or a town's mean time\n"
+                      "+2:30:17 included). A local time that was skipped or that happened twice when\n"
+                      "the clocks were moved is an error naming both offsets, unless --fold earlier\n"
+                      "(the offset before the move) or --fold later (after it) chooses. The place\n"
+                      "used is printed above the table, or as \"place\" in the JSON.\n"
+                      "\n"
+                      "With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);\n"
+                      "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.\n"
+                      "Each line gives one output line, in order. Blank lines and lines starting\n"
+                      "with # are skipped; a UTF-8 byte-order mark at the start is ignored; a line\n"
+                      "longer than 1000 bytes is an error. The output is CSV (RFC 4180: a field\n"
+                      "holding a comma, a quote or a line break is quoted). A chart line has the\n"
+                      "columns\n"
+                      "  date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square\n"
+                      "the case zero-filled (07.03.1999,09:05,-5,074:00,W), the pillars as\n"
+                      "\"stem branch\" (ЗЕМ ОГО) and each square as nine digits by rows. An error line\n"
+                      "is the case's five fields as read, \"error\" and the reason. --header writes\n"
+                      "the column names above as the first line.\n"
+                      "\n"
+                      "--json writes one JSON object per line instead, for a chart\n"
+                      "  {\"input\":CASE,\"pillars\":{\"hour\":[STEM,BRANCH],\"day\":[..],\"month\":[..],\n"
+                      "   \"year\":[..]},\"yearSquare\":[[a,b,c],[d,e,f],[g,h,i]],\"monthSquare\":[..],\n"
+                      "   \"solarYear\":N,\"solarMonth\":N,\"squareYear\":N,\"chartJD\":X}\n"
+                      "and for an error {\"input\":CASE,\"error\":REASON}. Input that is not valid\n"
+                      "UTF-8, and control characters, are echoed with U+FFFD in their place (one\n"
+                      "for each maximal ill-formed subsequence).\n"
+                      "\n"
+                      "--luck male|female (or м|ж) adds the ten-year luck pillars and the Gua\n"
+                      "number. A yang year stem (upper case) with a male chart, or a yin one with a\n"
+                      "female chart, runs forward, the others backward. The first pillar starts after\n"
+                      "the time from the chart moment to the next month change (forward) or the\n"
+                      "previous one (backward), on the scale on which the chart's month pillar\n"
+                      "changes, at 3 days = 1 year, 1 day = 4 months, 2 hours = 10 days (1 minute =\n"
+                      "2 hours); pillar n is the month pillar's n-th neighbour in the sixty cycle and\n"
+                      "starts 10 (n - 1) years after the first. The Gua number follows the year of\n"
+                      "the year pillar, which changes at the start of spring: male, that year's star\n"
+                      "(5 as 2); female, 15 minus it reduced to 1..9 (5 as 8). --json adds\n"
+                      "  \"luck\":{\"direction\":\"forward\"|\"backward\",\"start\":{\"years\":Y,\"months\":M,\n"
+                      "   \"days\":D,\"hours\":H},\"startMoment\":\"DD.MM.YYYY HH:MM\",\"pillars\":[{\"stem\":S,\n"
+                      "   \"branch\":B,\"fromAge\":A,\"fromYear\":YYYY,\"years\":[{\"year\":YYYY,\"stem\":S,\n"
+                      "   \"branch\":B},..]},..],\"gua\":{\"number\":N,\"group\":\"east\"|\"west\",\n"
+                      "   \"favourable\":[\"SE\",..],\"unfavourable\":[..]}}\n"
+                      "With --batch --json a sixth field of a line (male, female, м or ж) adds the\n"
+                      "\"luck\" object to that line; CSV output takes no sixth field.\n"
+                      "\n"
+                      "--around MINUTES (1..1440) lists every distinct chart from MINUTES before the\n"
+                      "moment to MINUTES after it, each with the local clock time from which it\n"
+                      "holds and the time at which the next begins, to the second, and what changed\n"
+                      "there (hour, day, month, year, yearSquare, monthSquare). A span past\n"
+                      "01.01.0001 or 31.12.5000 is cut there and says so. --json writes\n"
+                      "  {\"input\":CASE,\"around\":[{\"from\":\"DD.MM.YYYY HH:MM:SS\",\"to\":..,\n"
+                      "   \"pillars\":{..},\"yearSquare\":..,\"monthSquare\":..,\"changes\":[..]},..]}\n"
+                      "with \"cut\":true after a cut. Without --around, --json ends a chart with\n"
+                      "  \"nearestChange\":{\"what\":[\"hour\",..],\"minutes\":M}\n"
+                      "the change nearest to the moment, M negative when it came before.\n"
+                      "\n"
+                      "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
+                      "does: the printed page, or the result area at twice its size.\n"
+                      "\n"
+                      "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
+                      "writing the output failed (then a message on standard error); 2 usage error\n"
+                      "(one line naming the problem, and a line pointing to --help).\n"
+                      "Messages are in Russian under a Russian locale (LANG=ru_RU.UTF-8), else in\n"
+                      "English; the chart itself is Russian in every locale.\n");
 
 // The arguments that are echoed in messages and output are made printable;
 // file names are used as the bytes given, so a file gets the name asked for.
@@ -121,9 +128,12 @@ Fold FoldOf(const ToolOptions &options)
     return *options.Fold == "earlier" ? Fold::Earlier : Fold::Later;
 }
 
+// One line naming the problem and where to read more, as the core
+// utilities answer a wrong command line.
 int UsageError(const std::string &message)
 {
-    std::cerr << "velmora-chart: " << message << "\n" << Usage;
+    std::cerr << "velmora-chart: " << message << "\n"
+              << Filled(Translate("Usage", "Try 'velmora-chart --help'.")) << "\n";
     return 2;
 }
 
@@ -153,7 +163,7 @@ std::string PrintAround(const ChartInput &input, std::int32_t minutes, const Pla
 {
     const SpanOutcome outcome = ComputeChartSpan(input, minutes);
     if (!outcome.Span)
-        return outcome.Error;
+        return ToolMessage(outcome.Error);
     if (json) {
         const std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span);
         std::cout << (placed.Used ? JsonWithPlace(object, *placed.Used) : object) << "\n";
@@ -205,7 +215,7 @@ int RunSingle(const ToolOptions &options)
             const bool saved = WriteChartFiles(shared, options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
             return saved ? 0 : 1;
         }
-        error = outcome.Error;
+        error = ToolMessage(outcome.Error);
     }
     if (options.Json)
         std::cout << FormatJsonError(date + "," + time + "," + correction + "," + longitude, error) << "\n";
@@ -222,15 +232,17 @@ int FinishOutput(int status)
     if (std::cout && close(STDOUT_FILENO) == 0)
         return status;
     const int error = errno;
-    std::cerr << "velmora-chart: cannot write the output" << (error ? ": " : "") << (error ? std::strerror(error) : "")
-              << "\n";
+    const std::string message = error
+        ? Filled(Translate("main", "cannot write the output: %1"), SystemErrorText(error).toStdString())
+        : Filled(Translate("main", "cannot write the output"));
+    std::cerr << "velmora-chart: " << message << "\n";
     return 1;
 }
 
 int Run(const ToolOptions &options)
 {
     if (options.Help) {
-        std::cout << Usage;
+        std::cout << Filled(Translate("Usage", Usage));
         return 0;
     }
     if (!options.Batch)
@@ -250,6 +262,7 @@ int main(int argc, char **argv)
     // Standard streams of their own, not stdio's: a failed read or write then
     // shows on the stream, with its reason in errno.
     std::ios::sync_with_stdio(false);
+    UseLanguage(LanguageOfEnvironment());
     OptionsOutcome parsed = ParseOptions({argv + 1, argv + argc});
     if (!parsed.Options)
         return UsageError(PrintableUtf8(parsed.Error));

@@ -1,5 +1,7 @@
 #include "CityNamed.h"
 
+#include "Translation.h"
+
 namespace {
 
 constexpr std::size_t Candidates = 5;
@@ -11,8 +13,11 @@ NamedCity CityNamed(const CityIndex &index, const QString &query)
     const std::vector<CityHit> hits = index.Find(query, Candidates);
     if (!hits.empty() && hits.front().NamesCity())
         return {hits.front().Place, {}};
-    QString error = QStringLiteral("no place is named \"%1\"").arg(query);
-    if (!hits.empty())
-        error += QStringLiteral("; did you mean: ") + HitTexts(hits).join(QStringLiteral("; "));
-    return {nullptr, error};
+    if (hits.empty())
+        return {nullptr, Translate("CityNamed", "no place is named \"%1\"").arg(query)};
+    QStringList quoted;
+    for (const QString &text : HitTexts(hits))
+        quoted.append(Translate("CityNamed", "\"%1\"").arg(text));
+    return {nullptr,
+            Translate("CityNamed", "no place is named \"%1\"; did you mean: %2").arg(query, quoted.join(u"; "))};
 }

@@ -8,7 +8,7 @@
 // whole name or other name of a city (the most populous of namesakes, or of
 // those in the region or country after a comma), else nothing and an error
 // that lists up to five nearest cities:
-// no place is named "Ленинградск"; did you mean: Ленинградская, Краснодарский край, Россия; …
+// no place is named "Ленинградск"; did you mean: "Ленинградская, Краснодарский край, Россия"; …
 struct NamedCity {
     const City *Found = nullptr;
     QString Error; // one line; empty when a city was found

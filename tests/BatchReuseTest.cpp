@@ -9,6 +9,7 @@
 #include "ChartFormat.h"
 #include "ChartRequest.h"
 #include "RandomCases.h"
+#include "ToolMessage.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ std::string SingleLine(const ChartInput &input, bool json)
     const ChartOutcome outcome = ComputeChart(input);
     const std::string line = CsvLineOf(input);
     if (!outcome.Details)
-        return json ? FormatJsonError(line, outcome.Error) : FormatCsvError(line, outcome.Error);
+        return json ? FormatJsonError(line, ToolMessage(outcome.Error))
+                    : FormatCsvError(line, ToolMessage(outcome.Error));
     return json ? FormatJson(line, *outcome.Details) : FormatCsv(line, *outcome.Details);
 }
 

@@ -33,7 +33,7 @@ TEST(Batch, BadLinesGiveErrorLinesAndTheBatchGoesOn)
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "01.01.2000,12:00,0,000:00,E,ЗЕМ ОГО,ЗЕМ ОГО,ОГО ВОД,зем дер,957813462,624579138");
     EXPECT_EQ(lines[1], "31.02.2023,12:00,5,060:36,E,error,\"date \"\"31.02.2023\"\" does not exist\"");
-    EXPECT_EQ(lines[2], "01.01.4000,12:00,5,060:36,E,error,Дата вне диапазона эфемериды");
+    EXPECT_EQ(lines[2], "01.01.4000,12:00,5,060:36,E,error,the date is outside the range of the ephemeris");
     EXPECT_TRUE(lines[3].starts_with("10.10.2009,10:04,1,089:00,E,МЕТ МЕТ,")) << lines[3];
 }
 

@@ -77,7 +77,7 @@ TEST(ToolOptions, UsageErrorsAndAcceptedCommandLines)
         {{"--batch"}, nullptr},
         {{"--batch", "--header"}, nullptr},
         {{"--batch", "--json"}, nullptr},
-        {{"--help", "--bogus-later"}, "unknown option --bogus-later"},
+        {{"--help", "--bogus-later"}, "unknown option \"--bogus-later\""},
         {{"--batch", "--correction", "3"},
          "--batch takes the correction and longitude from each input line, not from "
          "--correction or --longitude"},
@@ -89,7 +89,7 @@ TEST(ToolOptions, UsageErrorsAndAcceptedCommandLines)
         {{"01.01.2000", "12:00", "--header"}, "--header goes with --batch"},
         {{"01.01.2000"}, "expected a date and a time"},
         {{"01.01.2000", "12:00", "--correction"}, "--correction needs a value"},
-        {{"-x"}, "unknown option -x"},
+        {{"-x"}, "unknown option \"-x\""},
         {{"01.01.2000", "12:00", "--place", "Kazan"}, nullptr},
         {{"01.01.2000", "12:00", "--tz", "Europe/Moscow", "--longitude", "049:07E"}, nullptr},
         {{"--batch", "--tz", "Europe/Moscow"}, "--batch takes a zone in each line, not --place or --tz"},

@@ -48,7 +48,7 @@ TEST(PlaceOptions, ExactOffsetsAndFolds)
         std::optional<int> seconds; // the offset taken, or nothing for the error
         const char *error;
     };
-    const std::string choose = "; --fold earlier or --fold later chooses";
+    const std::string choose = "; \"--fold earlier\" or \"--fold later\" chooses";
     const Case cases[] = {
         {{"", "Asia/Kolkata"}, At(15, 7, 1985, 10, 0), 5 * h + 1800, ""},
         {{"", "Asia/Kathmandu"}, At(15, 7, 1995, 10, 0), 5 * h + 45 * 60, ""},
@@ -62,15 +62,15 @@ TEST(PlaceOptions, ExactOffsetsAndFolds)
         {{"", "Europe/Moscow"},
          At(29, 9, 1985, 2, 30),
          std::nullopt,
-         "zone Europe/Moscow at 29.09.1985 02:30: the local time happened twice, clocks moved back (+4 or +3)"},
+         "zone \"Europe/Moscow\" at 29.09.1985 02:30: the local time happened twice, the clocks moved back (+4 or +3)"},
         {{"", "Europe/Moscow"},
          At(31, 3, 1985, 2, 30),
          std::nullopt,
-         "zone Europe/Moscow at 31.03.1985 02:30: no such local time, clocks moved forward (+3 then +4)"},
+         "zone \"Europe/Moscow\" at 31.03.1985 02:30: no such local time, the clocks moved forward (+3 then +4)"},
         {{"", "Mars/Olympus"},
          At(15, 7, 1985, 10, 0),
          std::nullopt,
-         "unknown time zone \"Mars/Olympus\" (use a name such as Europe/Moscow)"},
+         "unknown time zone \"Mars/Olympus\" (use a name such as \"Europe/Moscow\")"},
     };
     for (const Case &c : cases) {
         const std::string name = c.options.Place + c.options.Zone + " " + CsvLineOf(c.input);
@@ -143,7 +143,8 @@ TEST(PlaceOptions, PlaceNamesTheCity)
         {"Заречный", "Заречный, Пензенская область, Россия"},
         {"Заречный, Свердловская", "Заречный, Свердловская область, Россия"},
         {"Москва, США", "Москва, Айдахо, США"},
-        {"Ленинградск", "no place is named \"Ленинградск\"; did you mean: Ленинградская, Краснодарский край, Россия"},
+        {"Ленинградск",
+         "no place is named \"Ленинградск\"; did you mean: \"Ленинградская, Краснодарский край, Россия\""},
         {"Москва, Франция", "no place is named \"Москва, Франция\""},
     };
     for (const auto &[query, expected] : cases) {

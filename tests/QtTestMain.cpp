@@ -1,10 +1,13 @@
-// Test entry for widget tests: a QApplication, and a private configuration
-// folder so that no test ever reads or writes the real user's settings.
+// Test entry for widget tests: a QApplication, the window's language, and a
+// private configuration folder so that no test ever reads or writes the real
+// user's settings.
 
 #include <QApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "Translation.h"
 
 int main(int argc, char **argv)
 {
@@ -13,6 +16,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The window speaks Russian whatever the locale.
+    UseLanguage(Language::Russian);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,6 +9,7 @@ import csv
 import io
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -21,10 +22,13 @@ GOOD_COLUMNS = ["01.01.2000", "12:00", "0", "000:00", "E",
                 "ЗЕМ ОГО", "ЗЕМ ОГО", "ОГО ВОД", "зем дер", "957813462", "624579138"]
 
 
-def run(args, stdin=b"", stdout=subprocess.PIPE):
+def run(args, stdin=b"", stdout=subprocess.PIPE, lang="C.UTF-8"):
+    """The tool's run under the locale lang, whatever the caller's."""
+    env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_MESSAGES", "LANGUAGE")}
+    env["LANG"] = lang
     return subprocess.run([TOOL, *args], input=stdin if isinstance(stdin, bytes) else None,
                           stdin=None if isinstance(stdin, bytes) else stdin,
-                          stdout=stdout, stderr=subprocess.PIPE, check=False)
+                          stdout=stdout, stderr=subprocess.PIPE, check=False, env=env)
 
 
 def printable(line):
@@ -45,12 +49,12 @@ class FailedInputOutput(unittest.TestCase):
     def test_single_chart_into_a_full_device(self):
         with open("/dev/full", "wb") as full:
             result = run(["01.01.2000", "12:00"], stdout=full)
-        self.assert_failure(result, "velmora-chart: cannot write the output: No space left on device")
+        self.assert_failure(result, "velmora-chart: cannot write the output: no space left on the device")
 
     def test_batch_into_a_full_device(self):
         with open("/dev/full", "wb") as full:
             result = run(["--batch", "--json"], stdin=(GOOD + b"\n") * 5000, stdout=full)
-        self.assert_failure(result, "cannot write the output: No space left on device")
+        self.assert_failure(result, "cannot write the output: no space left on the device")
 
     def test_standard_input_a_directory(self):
         with tempfile.TemporaryDirectory() as folder:
@@ -59,7 +63,7 @@ class FailedInputOutput(unittest.TestCase):
                 result = run(["--batch"], stdin=fd)
             finally:
                 os.close(fd)
-        self.assert_failure(result, "velmora-chart: cannot read the input: Is a directory")
+        self.assert_failure(result, "velmora-chart: cannot read the input: it is a folder")
         self.assertEqual(result.stdout, b"")
 
     def test_batch_with_a_correction_is_a_usage_error(self):
@@ -75,18 +79,58 @@ class FailedInputOutput(unittest.TestCase):
             for name in names:
                 result = run(["01.01.2000", "12:00", "--pdf", name])
                 self.assertEqual(result.returncode, 1)
-                self.assertIn("не в кодировке UTF-8", result.stderr.decode())
+                self.assertIn("invalid file name (not UTF-8)", result.stderr.decode())
             self.assertEqual(os.listdir(folder.encode()), [])
 
     def test_unknown_zones_are_errors_with_a_hint(self):
         for zone in ["MSK", "Moscow", "MSK3", "XYZ-99"]:
             result = run(["15.07.1985", "10:00", "--tz", zone, "--longitude", "037:37E"])
             self.assertEqual(result.returncode, 1, zone)
-            self.assertIn("use a name such as Europe/Moscow", result.stderr.decode())
+            self.assertIn('use a name such as "Europe/Moscow"', result.stderr.decode())
             self.assertEqual(result.stdout, b"")
         lines = run(["--batch"], stdin=b"15.07.1985,10:00,MSK,037:37,E\n").stdout.decode().splitlines()
         self.assertEqual(len(lines), 1)
         self.assertIn(",error,\"unknown time zone", lines[0])
+
+
+class Languages(unittest.TestCase):
+    """Messages in English, or in Russian under a Russian locale; never both
+    in one line, apart from the program's name, options and quoted names."""
+    CASES = [
+        (["15.07.1985", "10:00", "--tz", "MSK"], 1,
+         'unknown time zone "MSK"', "неизвестный часовой пояс «MSK»"),
+        (["15.07.1985", "10:00", "--place", "Ленинградск"], 1,
+         'no place is named "Ленинградск"; did you mean: "Ленинградская',
+         "нет места с названием «Ленинградск»; возможно, имелось в виду: «Ленинградская"),
+        (["01.01.2000", "12:00", "--pdf", "/nonexistent/chart.pdf"], 1,
+         'Cannot save the file "/nonexistent/chart.pdf": the folder "/nonexistent" does not exist.',
+         "Не удалось сохранить файл «/nonexistent/chart.pdf»: папка «/nonexistent» не существует."),
+        (["31.02.2023", "12:00"], 1, 'date "31.02.2023" does not exist', "даты «31.02.2023» не существует"),
+        (["01.01.2000", "12:00", "--fold", "maybe"], 2,
+         '--fold takes "earlier" or "later"', "--fold принимает «earlier» или «later»"),
+        (["01.01.2000"], 2, "expected a date and a time", "нужны дата и время"),
+    ]
+    ALLOWED = re.compile(r'^velmora-chart: |"[^"]*"|«[^»]*»|--[a-z]+')
+
+    def assert_one_language(self, line, russian):
+        rest = self.ALLOWED.sub(" ", line)
+        self.assertIsNone(re.search("[A-Za-z]" if russian else "[А-Яа-яЁё]", rest), line)
+        if russian:
+            self.assertRegex(rest, "[А-Яа-яЁё]", line)
+
+    def test_messages_and_usage_errors(self):
+        for args, status, english, russian in self.CASES:
+            for lang, expected in (("C.UTF-8", english), ("ru_RU.UTF-8", russian)):
+                with self.subTest(args=args, lang=lang):
+                    result = run(args, lang=lang)
+                    lines = result.stderr.decode().splitlines()
+                    self.assertEqual(result.returncode, status)
+                    self.assertIn(expected, lines[0])
+                    # A usage error: the problem and where to read more, nothing else.
+                    hint = ["Try 'velmora-chart --help'.", "Подробнее: «velmora-chart --help»."][lang != "C.UTF-8"]
+                    self.assertEqual(lines[1:], [hint] if status == 2 else [])
+                    for line in lines:
+                        self.assert_one_language(line, lang != "C.UTF-8")
 
 
 class CsvOutput(unittest.TestCase):

@@ -3,6 +3,7 @@
 #include "ChartPdf.h"
 #include "ChartPicture.h"
 #include "FileKind.h"
+#include "Translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,29 +18,28 @@ constexpr qsizetype NameMax = 255;
 
 QString Failure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return Translate("ChartFile", "Cannot save the file \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
-// Why the file could not be created, from what the folder and the name show.
-QString OpenFailure(const QString &path, const QSaveFile &file)
+// Why the file could not be created, from what the folder and the name show:
+// the program's own words, not the system's text in another language.
+QString OpenFailure(const QString &path)
 {
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    const QString name = QDir::toNativeSeparators(folder.filePath());
     if (!folder.isDir())
-        return Failure(path,
-                       QStringLiteral("папка «%1» не существует").arg(QDir::toNativeSeparators(folder.filePath())));
+        return Failure(path, Translate("ChartFile", "the folder \"%1\" does not exist").arg(name));
     if (!folder.isWritable())
-        return Failure(
-            path, QStringLiteral("запись в папку «%1» запрещена").arg(QDir::toNativeSeparators(folder.filePath())));
-    return Failure(path, QStringLiteral("файл не удаётся создать (%1)").arg(file.errorString()));
+        return Failure(path, Translate("ChartFile", "writing to the folder \"%1\" is not allowed").arg(name));
+    return Failure(path, Translate("ChartFile", "the file cannot be created"));
 }
 
-QString WriteFailure(const QString &path, const QSaveFile &file, qsizetype size)
+QString WriteFailure(const QString &path, qsizetype size)
 {
     const QStorageInfo storage(QFileInfo(path).absolutePath());
     if (storage.isValid() && storage.bytesAvailable() < size)
-        return Failure(path, QStringLiteral("на диске недостаточно места"));
-    return Failure(path, QStringLiteral("ошибка записи (%1)").arg(file.errorString()));
+        return Failure(path, Translate("ChartFile", "not enough space on the disk"));
+    return Failure(path, Translate("ChartFile", "the file could not be written"));
 }
 
 QByteArray Render(ChartFileKind kind, const SharedChart &chart)
@@ -63,23 +63,23 @@ QString SaveChartFile(const QString &path, const SharedChart &chart)
 {
     const std::optional<ChartFileKind> kind = ChartFileKindOf(path);
     if (!kind)
-        return Failure(path, QStringLiteral("тип файла задаётся расширением .pdf или .png"));
+        return Failure(path, Translate("ChartFile", "the file type is chosen by the extension .pdf or .png"));
     if (QFileInfo(path).fileName().toLocal8Bit().size() > NameMax)
-        return Failure(path, QStringLiteral("недопустимое имя файла (слишком длинное)"));
+        return Failure(path, Translate("ChartFile", "invalid file name (too long)"));
     // The new file is renamed over the old one, which must be a file to
     // replace: a FIFO or a device would become a plain file.
     if (KindOf(path) == FileKind::Other)
         return Failure(path,
-                       QFileInfo(path).isDir() ? QStringLiteral("под этим именем уже есть папка")
-                                               : QStringLiteral("под этим именем не обычный файл"));
+                       QFileInfo(path).isDir() ? Translate("ChartFile", "a folder has this name")
+                                               : Translate("ChartFile", "this name is not a regular file"));
     const QByteArray bytes = Render(*kind, chart);
     if (bytes.isEmpty())
-        return Failure(path, QStringLiteral("изображение не удалось построить"));
+        return Failure(path, Translate("ChartFile", "the picture could not be drawn"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return OpenFailure(path, file);
+        return OpenFailure(path);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString message = WriteFailure(path, file, bytes.size());
+        const QString message = WriteFailure(path, bytes.size());
         file.cancelWriting();
         return message;
     }
@@ -90,6 +90,6 @@ QString SaveChartFileNamed(const QByteArray &name, const SharedChart &chart)
 {
     const QString path = QFile::decodeName(name);
     if (QFile::encodeName(path) != name)
-        return Failure(path, QStringLiteral("недопустимое имя файла (не в кодировке UTF-8)"));
+        return Failure(path, Translate("ChartFile", "invalid file name (not UTF-8)"));
     return SaveChartFile(path, chart);
 }

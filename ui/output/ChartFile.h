@@ -18,7 +18,7 @@ std::optional<ChartFileKind> ChartFileKindOf(const QString &path);
 // and an existing file unharmed. Only a new name or a regular file (through
 // a link, its target) is written; a folder, FIFO, device or dangling link is
 // refused. Empty on success, else the message to show: the file's name and
-// the reason, in plain Russian text.
+// the reason, in the chosen language.
 QString SaveChartFile(const QString &path, const SharedChart &chart);
 
 // The same for a name given as bytes, such as a command-line argument: the

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Why a system call failed (an errno value), in the program's own words and
+// language rather than in the C library's.
+QString SystemErrorText(int error);

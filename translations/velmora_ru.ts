@@ -1,0 +1,424 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Batch</name>
+    <message>
+        <source>a sixth field (the sex for the luck pillars) goes with --json</source>
+        <translation>шестое поле (пол для тактов удачи) допустимо только с --json</translation>
+    </message>
+    <message>
+        <source>sex &quot;%1&quot; is not &quot;male&quot;, &quot;female&quot;, &quot;м&quot; or &quot;ж&quot;</source>
+        <translation>пол «%1» — не «male», «female», «м» и не «ж»</translation>
+    </message>
+    <message>
+        <source>line is longer than %1 bytes</source>
+        <translation>строка длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>cannot read the input: %1</source>
+        <translation>не удаётся прочитать ввод: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFile</name>
+    <message>
+        <source>Cannot save the file &quot;%1&quot;: %2.</source>
+        <translation>Не удалось сохранить файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>папка «%1» не существует</translation>
+    </message>
+    <message>
+        <source>writing to the folder &quot;%1&quot; is not allowed</source>
+        <translation>запись в папку «%1» запрещена</translation>
+    </message>
+    <message>
+        <source>the file cannot be created</source>
+        <translation>файл не удаётся создать</translation>
+    </message>
+    <message>
+        <source>not enough space on the disk</source>
+        <translation>на диске недостаточно места</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>ошибка записи</translation>
+    </message>
+    <message>
+        <source>the file type is chosen by the extension .pdf or .png</source>
+        <translation>тип файла задаётся расширением .pdf или .png</translation>
+    </message>
+    <message>
+        <source>invalid file name (too long)</source>
+        <translation>недопустимое имя файла (слишком длинное)</translation>
+    </message>
+    <message>
+        <source>a folder has this name</source>
+        <translation>под этим именем уже есть папка</translation>
+    </message>
+    <message>
+        <source>this name is not a regular file</source>
+        <translation>под этим именем не обычный файл</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>изображение не удалось построить</translation>
+    </message>
+    <message>
+        <source>invalid file name (not UTF-8)</source>
+        <translation>недопустимое имя файла (не в кодировке UTF-8)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartRequest</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 «%2» — не число</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is outside %3..%4</source>
+        <translation>%1 «%2» вне пределов %3..%4</translation>
+    </message>
+    <message>
+        <source>date &quot;%1&quot; is not DD.MM.YYYY</source>
+        <translation>дата «%1» не в формате ДД.ММ.ГГГГ</translation>
+    </message>
+    <message>
+        <source>year &quot;%1&quot; of date &quot;%2&quot; is not four digits</source>
+        <translation>год «%1» в дате «%2» — не четыре цифры</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>год</translation>
+    </message>
+    <message>
+        <source>date &quot;%1&quot; does not exist</source>
+        <translation>даты «%1» не существует</translation>
+    </message>
+    <message>
+        <source>time &quot;%1&quot; is not HH:MM</source>
+        <translation>время «%1» не в формате ЧЧ:ММ</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>час</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>минута</translation>
+    </message>
+    <message>
+        <source>correction</source>
+        <translation>поправка</translation>
+    </message>
+    <message>
+        <source>correction &quot;%1&quot; is not H, H:MM or H:MM:SS</source>
+        <translation>поправка «%1» не в формате Ч, Ч:ММ или Ч:ММ:СС</translation>
+    </message>
+    <message>
+        <source>longitude &quot;%1&quot; is not DDD:MM</source>
+        <translation>долгота «%1» не в формате ГГГ:ММ</translation>
+    </message>
+    <message>
+        <source>longitude degrees</source>
+        <translation>градусы долготы</translation>
+    </message>
+    <message>
+        <source>longitude minutes</source>
+        <translation>минуты долготы</translation>
+    </message>
+    <message>
+        <source>hemisphere &quot;%1&quot; is not E or W</source>
+        <translation>полушарие «%1» — не «E» и не «W»</translation>
+    </message>
+    <message>
+        <source>hemisphere &quot;%1&quot; is not E or W (Latin letters)</source>
+        <translation>полушарие «%1» — не «E» и не «W» (латинские буквы)</translation>
+    </message>
+    <message>
+        <source>longitude &quot;%1&quot; is not DDD:MM{E|W}</source>
+        <translation>долгота «%1» не в формате ГГГ:ММ с буквой «E» или «W» в конце</translation>
+    </message>
+    <message>
+        <source>line &quot;%1&quot; is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H</source>
+        <translation>строка «%1» не в формате ДД.ММ.ГГГГ,ЧЧ:ММ,ПОПРАВКА,ГГГ:ММ,П</translation>
+    </message>
+</context>
+<context>
+    <name>CityNamed</name>
+    <message>
+        <source>no place is named &quot;%1&quot;</source>
+        <translation>нет места с названием «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>no place is named &quot;%1&quot;; did you mean: %2</source>
+        <translation>нет места с названием «%1»; возможно, имелось в виду: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceOption</name>
+    <message>
+        <source>zone &quot;%1&quot; at %2: no such local time, the clocks moved forward (%3); &quot;--fold earlier&quot; or &quot;--fold later&quot; chooses</source>
+        <translation>пояс «%1», %2: такого местного времени не было, часы переводились вперёд (%3); выберите «--fold earlier» или «--fold later»</translation>
+    </message>
+    <message>
+        <source> then </source>
+        <translation> затем </translation>
+    </message>
+    <message>
+        <source>zone &quot;%1&quot; at %2: the local time happened twice, the clocks moved back (%3); &quot;--fold earlier&quot; or &quot;--fold later&quot; chooses</source>
+        <translation>пояс «%1», %2: это местное время было дважды, часы переводились назад (%3); выберите «--fold earlier» или «--fold later»</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> или </translation>
+    </message>
+    <message>
+        <source>unknown time zone &quot;%1&quot; (use a name such as &quot;Europe/Moscow&quot;)</source>
+        <translation>неизвестный часовой пояс «%1» (укажите имя вроде «Europe/Moscow»)</translation>
+    </message>
+    <message>
+        <source>place &quot;%1&quot;: %2</source>
+        <translation>место «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>no space left on the device</source>
+        <translation>на устройстве нет места</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>дисковая квота исчерпана</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>файловая система только для чтения</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>ошибка ввода-вывода</translation>
+    </message>
+    <message>
+        <source>the reading end is closed</source>
+        <translation>читающая сторона закрыта</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>нет такого файла или папки</translation>
+    </message>
+    <message>
+        <source>the stream is not open</source>
+        <translation>поток не открыт</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>системная ошибка %1</translation>
+    </message>
+</context>
+<context>
+    <name>ToolMessage</name>
+    <message>
+        <source>the date is outside the range of the ephemeris</source>
+        <translation>дата вне диапазона эфемериды</translation>
+    </message>
+    <message>
+        <source>the date does not exist</source>
+        <translation>дата не существует</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>--fold takes &quot;earlier&quot; or &quot;later&quot;</source>
+        <translation>--fold принимает «earlier» или «later»</translation>
+    </message>
+    <message>
+        <source>--luck takes &quot;male&quot;, &quot;female&quot;, &quot;м&quot; or &quot;ж&quot;</source>
+        <translation>--luck принимает «male», «female», «м» или «ж»</translation>
+    </message>
+    <message>
+        <source>--around takes whole minutes from 1 to 1440</source>
+        <translation>--around принимает целое число минут от 1 до 1440</translation>
+    </message>
+    <message>
+        <source>--around lists the charts of a span; it does not go with --batch, --luck, --pdf or --png</source>
+        <translation>--around перечисляет карты промежутка и не сочетается с --batch, --luck, --pdf и --png</translation>
+    </message>
+    <message>
+        <source>--batch takes the sex in a sixth field of each line (with --json), not --luck</source>
+        <translation>--batch берёт пол из шестого поля каждой строки (с --json), а не из --luck</translation>
+    </message>
+    <message>
+        <source>--batch takes its cases from standard input</source>
+        <translation>--batch читает случаи со стандартного ввода</translation>
+    </message>
+    <message>
+        <source>--batch takes the correction and longitude from each input line, not from --correction or --longitude</source>
+        <translation>--batch берёт поправку и долготу из каждой строки ввода, а не из --correction или --longitude</translation>
+    </message>
+    <message>
+        <source>--batch takes a zone in each line, not --place or --tz</source>
+        <translation>--batch берёт пояс из каждой строки, а не из --place или --tz</translation>
+    </message>
+    <message>
+        <source>--header names the CSV columns; it does not go with --json</source>
+        <translation>--header называет столбцы вывода и не сочетается с --json</translation>
+    </message>
+    <message>
+        <source>--pdf and --png save a single chart, not a batch</source>
+        <translation>--pdf и --png сохраняют одну карту, а не пакет</translation>
+    </message>
+    <message>
+        <source>--header goes with --batch</source>
+        <translation>--header допустим только с --batch</translation>
+    </message>
+    <message>
+        <source>expected a date and a time</source>
+        <translation>нужны дата и время</translation>
+    </message>
+    <message>
+        <source>--place gives the correction and the longitude itself</source>
+        <translation>--place сам задаёт поправку и долготу</translation>
+    </message>
+    <message>
+        <source>--tz gives the correction itself</source>
+        <translation>--tz сам задаёт поправку</translation>
+    </message>
+    <message>
+        <source>the --pdf file name must end in .pdf</source>
+        <translation>имя файла для --pdf должно оканчиваться на .pdf</translation>
+    </message>
+    <message>
+        <source>the --png file name must end in .png</source>
+        <translation>имя файла для --png должно оканчиваться на .png</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 требует значения</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>неизвестный параметр «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]
+       velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]
+       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)
+       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]
+                     [--fold earlier|later] [--json]
+       velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]
+       velmora-chart --batch [--header | --json] [--fold earlier|later] &lt; cases.csv
+
+Prints the four pillars and the year and month squares of a local clock
+moment. The year has four digits. The correction is the clock&apos;s offset
+from Universal Time in whole hours (-23..23, default 5), or exact as H:MM or
+H:MM:SS (5:30, -9:30); the longitude defaults to 060:36E.
+--place NAME takes the longitude and the time zone of the city of that name
+(Russian, Latin or former name, e.g. Казань, Kazan or Свердловск; the largest
+of namesakes, or &quot;Заречный, Свердловская&quot; for the one of a region or
+country); a name that is no city&apos;s lists the nearest ones. --tz ZONE takes
+the correction from an IANA time zone (e.g. Europe/Moscow) and keeps the
+longitude. Both use the clock&apos;s exact offset at that date and time (summer
+time, old zone changes and offsets such as +5:30 or a town&apos;s mean time
++2:30:17 included). A local time that was skipped or that happened twice when
+the clocks were moved is an error naming both offsets, unless --fold earlier
+(the offset before the move) or --fold later (after it) chooses. The place
+used is printed above the table, or as &quot;place&quot; in the JSON.
+
+With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);
+CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.
+Each line gives one output line, in order. Blank lines and lines starting
+with # are skipped; a UTF-8 byte-order mark at the start is ignored; a line
+longer than 1000 bytes is an error. The output is CSV (RFC 4180: a field
+holding a comma, a quote or a line break is quoted). A chart line has the
+columns
+  date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square
+the case zero-filled (07.03.1999,09:05,-5,074:00,W), the pillars as
+&quot;stem branch&quot; (ЗЕМ ОГО) and each square as nine digits by rows. An error line
+is the case&apos;s five fields as read, &quot;error&quot; and the reason. --header writes
+the column names above as the first line.
+
+--json writes one JSON object per line instead, for a chart
+  {&quot;input&quot;:CASE,&quot;pillars&quot;:{&quot;hour&quot;:[STEM,BRANCH],&quot;day&quot;:[..],&quot;month&quot;:[..],
+   &quot;year&quot;:[..]},&quot;yearSquare&quot;:[[a,b,c],[d,e,f],[g,h,i]],&quot;monthSquare&quot;:[..],
+   &quot;solarYear&quot;:N,&quot;solarMonth&quot;:N,&quot;squareYear&quot;:N,&quot;chartJD&quot;:X}
+and for an error {&quot;input&quot;:CASE,&quot;error&quot;:REASON}. Input that is not valid
+UTF-8, and control characters, are echoed with U+FFFD in their place (one
+for each maximal ill-formed subsequence).
+
+--luck male|female (or м|ж) adds the ten-year luck pillars and the Gua
+number. A yang year stem (upper case) with a male chart, or a yin one with a
+female chart, runs forward, the others backward. The first pillar starts after
+the time from the chart moment to the next month change (forward) or the
+previous one (backward), on the scale on which the chart&apos;s month pillar
+changes, at 3 days = 1 year, 1 day = 4 months, 2 hours = 10 days (1 minute =
+2 hours); pillar n is the month pillar&apos;s n-th neighbour in the sixty cycle and
+starts 10 (n - 1) years after the first. The Gua number follows the year of
+the year pillar, which changes at the start of spring: male, that year&apos;s star
+(5 as 2); female, 15 minus it reduced to 1..9 (5 as 8). --json adds
+  &quot;luck&quot;:{&quot;direction&quot;:&quot;forward&quot;|&quot;backward&quot;,&quot;start&quot;:{&quot;years&quot;:Y,&quot;months&quot;:M,
+   &quot;days&quot;:D,&quot;hours&quot;:H},&quot;startMoment&quot;:&quot;DD.MM.YYYY HH:MM&quot;,&quot;pillars&quot;:[{&quot;stem&quot;:S,
+   &quot;branch&quot;:B,&quot;fromAge&quot;:A,&quot;fromYear&quot;:YYYY,&quot;years&quot;:[{&quot;year&quot;:YYYY,&quot;stem&quot;:S,
+   &quot;branch&quot;:B},..]},..],&quot;gua&quot;:{&quot;number&quot;:N,&quot;group&quot;:&quot;east&quot;|&quot;west&quot;,
+   &quot;favourable&quot;:[&quot;SE&quot;,..],&quot;unfavourable&quot;:[..]}}
+With --batch --json a sixth field of a line (male, female, м or ж) adds the
+&quot;luck&quot; object to that line; CSV output takes no sixth field.
+
+--around MINUTES (1..1440) lists every distinct chart from MINUTES before the
+moment to MINUTES after it, each with the local clock time from which it
+holds and the time at which the next begins, to the second, and what changed
+there (hour, day, month, year, yearSquare, monthSquare). A span past
+01.01.0001 or 31.12.5000 is cut there and says so. --json writes
+  {&quot;input&quot;:CASE,&quot;around&quot;:[{&quot;from&quot;:&quot;DD.MM.YYYY HH:MM:SS&quot;,&quot;to&quot;:..,
+   &quot;pillars&quot;:{..},&quot;yearSquare&quot;:..,&quot;monthSquare&quot;:..,&quot;changes&quot;:[..]},..]}
+with &quot;cut&quot;:true after a cut. Without --around, --json ends a chart with
+  &quot;nearestChange&quot;:{&quot;what&quot;:[&quot;hour&quot;,..],&quot;minutes&quot;:M}
+the change nearest to the moment, M negative when it came before.
+
+--pdf FILE.pdf and --png FILE.png also save a single chart as the window
+does: the printed page, or the result area at twice its size.
+
+Exit status: 0 all charts computed; 1 a case failed, or reading the input or
+writing the output failed (then a message on standard error); 2 usage error
+(one line naming the problem, and a line pointing to --help).
+Messages are in Russian under a Russian locale (LANG=ru_RU.UTF-8), else in
+English; the chart itself is Russian in every locale.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;velmora-chart --help&apos;.</source>
+        <translation>Подробнее: «velmora-chart --help».</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>не удаётся записать вывод: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>не удаётся записать вывод</translation>
+    </message>
+</context>
+</TS>
