@@ -110,6 +110,16 @@ constexpr char Usage[] =
                       "Messages are in Russian under a Russian locale (LANG=ru_RU.UTF-8), else in\n"
                       "English; the chart itself is Russian in every locale.\n");
 
+// Qt's own diagnostics (a missing XDG_RUNTIME_DIR when a file is drawn, a
+// library that cannot be loaded) are not the tool's messages: they would
+// show in English under any locale, among its messages on standard error.
+// What they report reaches the user as a message of the tool's own.
+void DropQtDiagnostics(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        std::cerr << message.toStdString() << "\n";
+}
+
 // The arguments that are echoed in messages and output are made printable;
 // file names are used as the bytes given, so a file gets the name asked for.
 void MakePrintable(ToolOptions &options)
@@ -263,6 +273,7 @@ int main(int argc, char **argv)
     // shows on the stream, with its reason in errno.
     std::ios::sync_with_stdio(false);
     UseLanguage(LanguageOfEnvironment());
+    qInstallMessageHandler(DropQtDiagnostics);
     OptionsOutcome parsed = ParseOptions({argv + 1, argv + argc});
     if (!parsed.Options)
         return UsageError(PrintableUtf8(parsed.Error));

@@ -10,6 +10,9 @@ constexpr std::size_t Candidates = 5;
 
 NamedCity CityNamed(const CityIndex &index, const QString &query)
 {
+    // No cities at all: the city library could not be loaded.
+    if (index.Size() == 0)
+        return {nullptr, Translate("CityNamed", "no city list to search (is libgeonames0 installed?)")};
     const std::vector<CityHit> hits = index.Find(query, Candidates);
     if (!hits.empty() && hits.front().NamesCity())
         return {hits.front().Place, {}};

@@ -160,6 +160,10 @@
         <source>no place is named &quot;%1&quot;; did you mean: %2</source>
         <translation>нет места с названием «%1»; возможно, имелось в виду: %2</translation>
     </message>
+    <message>
+        <source>no city list to search (is libgeonames0 installed?)</source>
+        <translation>нет списка городов для поиска (установлен ли пакет «libgeonames0»?)</translation>
+    </message>
 </context>
 <context>
     <name>PlaceOption</name>
