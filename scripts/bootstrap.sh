@@ -28,6 +28,7 @@ fonts-liberation
 poppler-utils
 desktop-file-utils
 appstream
+lintian
 dpkg-dev
 file
 python3
