@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix and checks the layout: exactly the
 # expected files, the help text as shipped, icons of their folder's size, a
-# menu entry pointing into this prefix, metainfo of this version, and a tool
-# that runs from there.
+# menu entry pointing into this prefix, metainfo of this version, a tool
+# that runs from there, and a window that finds the print module there.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DSOURCE_DIR=... -DVERSION=... -DVELMORA_APP_ID=... -P CheckInstall.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
 
@@ -48,8 +48,23 @@ if(NOT result EQUAL 0)
     message(SEND_ERROR "installed velmora-chart --help failed: ${result}")
 endif()
 
-# The window finds the print module from its own folder and looks up one
-# function in it by name.
+# The window finds the print module by a path from its own folder, built
+# into it (in UTF-16, as Qt's string literals are): the path must lead to
+# the installed module. It looks up one function in it by name.
+file(STRINGS "${PREFIX}/bin/velmora" module_paths ENCODING UTF-16LE REGEX "velmora-print[.]so$")
+set(module_targets "")
+foreach(path IN LISTS module_paths)
+    cmake_path(APPEND PREFIX bin "${path}" OUTPUT_VARIABLE target)
+    cmake_path(NORMAL_PATH target)
+    list(APPEND module_targets "${target}")
+endforeach()
+cmake_path(APPEND PREFIX "${VELMORA_PRINT_MODULE}" OUTPUT_VARIABLE installed_module)
+cmake_path(NORMAL_PATH installed_module)
+if(NOT module_targets STREQUAL installed_module)
+    message(SEND_ERROR "the window looks for the print module at [${module_targets}] (from [${module_paths}]), "
+        "but it is installed at ${installed_module}")
+endif()
+
 find_program(NM nm REQUIRED)
 execute_process(COMMAND "${NM}" -D --defined-only "${PREFIX}/${VELMORA_PRINT_MODULE}"
     RESULT_VARIABLE result OUTPUT_VARIABLE symbols)

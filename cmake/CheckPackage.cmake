@@ -1,7 +1,9 @@
 # Builds the Debian package of the build and inspects it with dpkg-deb: the
 # control data (name, version, architecture, and dependencies that
-# dpkg-shlibdeps computed from the binaries), the file list, and the menu
-# entry, which must start the program in the folder of /usr's help text.
+# dpkg-shlibdeps computed from the binaries), the file list, the menu
+# entry, which must start the program in the folder of /usr's help text, and
+# the changelog's latest version. lintian then reads the same package
+# (CheckLintian.sh).
 #   cmake -DBUILD_DIR=... -DOUT_DIR=... -DVERSION=... -DVELMORA_APP_ID=... -DCPACK=... -DDPKG_DEB=... -P CheckPackage.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
 
@@ -59,3 +61,16 @@ execute_process(
     COMMAND tar -xOf - ./usr/share/applications/${VELMORA_APP_ID}.desktop
     OUTPUT_VARIABLE entry)
 velmora_check_desktop_entry("${entry}" /usr)
+
+# The changelog's latest entry is this version's: a new version needs its
+# entry in data/changelog.
+execute_process(
+    COMMAND "${DPKG_DEB}" --fsys-tarfile "${deb}"
+    COMMAND tar -xOf - ./usr/share/doc/velmora/changelog.gz
+    COMMAND gzip -dc
+    OUTPUT_VARIABLE changelog)
+string(REPLACE "." "[.]" version_pattern "${VERSION}")
+if(NOT changelog MATCHES "^velmora [(]${version_pattern}[)] ")
+    string(REGEX MATCH "^[^\n]*" latest "${changelog}")
+    message(SEND_ERROR "the changelog's latest entry is '${latest}', not velmora (${VERSION})")
+endif()

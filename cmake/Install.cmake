@@ -28,6 +28,36 @@ install(CODE "
         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
 ")
 
+# The package's documents, where Debian keeps them: the copyright file in
+# Debian's machine-readable format, carrying the licence text of LICENSE,
+# and the changelog, compressed as Debian wants it (best compression, no
+# name or time stamp, so the same text gives the same bytes). The changelog
+# is made with the window, as the print module is, so that building the
+# programs is all that cpack needs.
+set(VELMORA_DOC_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/doc/velmora)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE VELMORA_AGPL_TEXT)
+# Each line of the licence a continuation line of the License field: one
+# space before it, a blank line written as " .".
+string(REGEX REPLACE "\n+$" "" VELMORA_AGPL_TEXT "${VELMORA_AGPL_TEXT}")
+string(REPLACE "\n" "\n " VELMORA_AGPL_TEXT " ${VELMORA_AGPL_TEXT}")
+string(REGEX REPLACE "(^|\n) (\n|$)" "\\1 .\\2" VELMORA_AGPL_TEXT "${VELMORA_AGPL_TEXT}")
+string(REGEX REPLACE "(^|\n) (\n|$)" "\\1 .\\2" VELMORA_AGPL_TEXT "${VELMORA_AGPL_TEXT}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+configure_file(${PROJECT_SOURCE_DIR}/data/copyright.in ${PROJECT_BINARY_DIR}/data/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/data/copyright DESTINATION ${VELMORA_DOC_INSTALL_DIR})
+
+find_program(VELMORA_GZIP gzip REQUIRED)
+set(velmora_changelog ${PROJECT_BINARY_DIR}/data/changelog)
+add_custom_command(OUTPUT ${velmora_changelog}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/changelog ${velmora_changelog}
+    COMMAND ${VELMORA_GZIP} -9nf ${velmora_changelog}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/changelog
+    COMMENT "Compressing the changelog"
+    VERBATIM)
+add_custom_target(velmora_changelog DEPENDS ${velmora_changelog}.gz)
+add_dependencies(velmora velmora_changelog)
+install(FILES ${velmora_changelog}.gz DESTINATION ${VELMORA_DOC_INSTALL_DIR})
+
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 if(BUILD_TESTING)
     include(${CMAKE_CURRENT_LIST_DIR}/InstallTests.cmake)

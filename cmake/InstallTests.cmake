@@ -1,6 +1,7 @@
 # Checks of the install rules and the package. The install test lays out a
 # temporary prefix that the validators then read; the package test builds the
-# .deb, which would carry sanitizer-linked binaries in a sanitizer build.
+# .deb, which lintian then reads, and which would carry sanitizer-linked
+# binaries in a sanitizer build.
 # A check whose tool is not installed is reported as skipped, naming the
 # Debian package that brings it.
 find_program(VELMORA_DESKTOP_FILE_VALIDATE desktop-file-validate)
@@ -47,5 +48,13 @@ if(NOT VELMORA_SANITIZE)
             -DVELMORA_PRINT_MODULE=${VELMORA_MODULE_INSTALL_DIR}/velmora-print.so
             -DDPKG_DEB=${VELMORA_DPKG_DEB}
             -P ${CMAKE_CURRENT_LIST_DIR}/CheckPackage.cmake)
-    set_tests_properties(deb_package PROPERTIES RESOURCE_LOCK velmora_install TIMEOUT 300)
+    set_tests_properties(deb_package PROPERTIES RESOURCE_LOCK velmora_install TIMEOUT 300
+        FIXTURES_SETUP velmora_deb)
+
+    # lintian reads the package that deb_package built rather than building
+    # it again; it skips itself (status 77) without dpkg-deb or lintian.
+    add_test(NAME deb_lintian
+        COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/CheckLintian.sh ${PROJECT_BINARY_DIR}/package-check ${PROJECT_VERSION})
+    set_tests_properties(deb_lintian PROPERTIES
+        FIXTURES_REQUIRED velmora_deb RESOURCE_LOCK velmora_install SKIP_RETURN_CODE 77 TIMEOUT 300)
 endif()

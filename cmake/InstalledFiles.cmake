@@ -10,6 +10,8 @@ set(VELMORA_INSTALLED_FILES
     ${VELMORA_PRINT_MODULE}
     share/velmora/help.txt
     share/velmora/other-names.tsv
+    share/doc/velmora/copyright
+    share/doc/velmora/changelog.gz
     share/applications/${VELMORA_APP_ID}.desktop
     share/metainfo/${VELMORA_APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${VELMORA_APP_ID}.svg

@@ -30,6 +30,7 @@ fonts-liberation
 poppler-utils
 desktop-file-utils
 appstream
+lintian
 dpkg-dev
 file
 python3
