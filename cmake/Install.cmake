@@ -28,6 +28,7 @@ install(CODE "
         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
 ")
 
+include(${CMAKE_CURRENT_LIST_DIR}/ManPages.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 if(BUILD_TESTING)
     include(${CMAKE_CURRENT_LIST_DIR}/InstallTests.cmake)
