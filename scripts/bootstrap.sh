@@ -26,6 +26,9 @@ xauth
 fonts-dejavu-core
 fonts-liberation
 poppler-utils
+man-db
+groff-base
+bash-completion
 desktop-file-utils
 appstream
 dpkg-dev
