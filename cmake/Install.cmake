@@ -58,6 +58,7 @@ add_custom_target(velmora_changelog DEPENDS ${velmora_changelog}.gz)
 add_dependencies(velmora velmora_changelog)
 install(FILES ${velmora_changelog}.gz DESTINATION ${VELMORA_DOC_INSTALL_DIR})
 
+include(${CMAKE_CURRENT_LIST_DIR}/ManPages.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 if(BUILD_TESTING)
     include(${CMAKE_CURRENT_LIST_DIR}/InstallTests.cmake)

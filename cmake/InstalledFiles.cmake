@@ -15,6 +15,11 @@ set(VELMORA_INSTALLED_FILES
     share/applications/${VELMORA_APP_ID}.desktop
     share/metainfo/${VELMORA_APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${VELMORA_APP_ID}.svg
+    share/man/man1/velmora.1.gz
+    share/man/man1/velmora-chart.1.gz
+    share/man/ru/man1/velmora.1.gz
+    share/man/ru/man1/velmora-chart.1.gz
+    share/bash-completion/completions/velmora-chart
 )
 foreach(size IN LISTS VELMORA_ICON_SIZES)
     list(APPEND VELMORA_INSTALLED_FILES share/icons/hicolor/${size}x${size}/apps/${VELMORA_APP_ID}.png)

@@ -28,6 +28,9 @@ xauth
 fonts-dejavu-core
 fonts-liberation
 poppler-utils
+man-db
+groff-base
+bash-completion
 desktop-file-utils
 appstream
 lintian
