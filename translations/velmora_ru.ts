@@ -407,7 +407,95 @@ writing the output failed (then a message on standard error); 2 usage error
 Messages are in Russian under a Russian locale (LANG=ru_RU.UTF-8), else in
 English; the chart itself is Russian in every locale.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>вызов: velmora-chart ДД.ММ.ГГГГ ЧЧ:ММ [--correction Ч] [--longitude ГГГ:ММ{E|W}]
+                     [--json]
+       velmora-chart ДД.ММ.ГГГГ ЧЧ:ММ --place ГОРОД [--fold earlier|later]
+                     [--json]
+       (одна карта принимает также --luck male|female, --pdf ФАЙЛ, --png ФАЙЛ)
+       velmora-chart ДД.ММ.ГГГГ ЧЧ:ММ --tz ПОЯС [--longitude ГГГ:ММ{E|W}]
+                     [--fold earlier|later] [--json]
+       velmora-chart ДД.ММ.ГГГГ ЧЧ:ММ --around МИНУТЫ [параметры места]
+                     [--json]
+       velmora-chart --batch [--header | --json] [--fold earlier|later]
+                     &lt; cases.csv
+
+Печатает четыре столпа и квадраты года и месяца для момента по местным
+часам. Год пишется четырьмя цифрами. Поправка — сдвиг часов от всемирного
+времени в целых часах (-23..23, по умолчанию 5) или точный, в виде Ч:ММ или
+Ч:ММ:СС (5:30, -9:30); долгота по умолчанию 060:36E.
+--place ГОРОД берет долготу и часовой пояс города с этим названием
+(русским, латинским или прежним, например Казань, Kazan или Свердловск; из
+одноименных — самого крупного, а «Заречный, Свердловская» — того, что в этой
+области или стране); на название, которого нет ни у одного города,
+печатаются ближайшие. --tz ПОЯС берет поправку из часового пояса IANA
+(например Europe/Moscow) и оставляет долготу. Оба берут точный сдвиг часов
+на эти дату и время (с учетом летнего времени, прежних смен пояса и сдвигов
+вроде +5:30 или местного среднего времени города +2:30:17). Местное время,
+которого не было или которое было дважды при переводе часов, — ошибка с
+обоими сдвигами, если не выбрать --fold earlier (сдвиг до перевода) или
+--fold later (после него). Выбранное место печатается над таблицей или
+попадает в JSON как «place».
+
+С --batch каждая строка ввода — ДД.ММ.ГГГГ,ЧЧ:ММ,ПОПР,ГГГ:ММ,П (П — E или W);
+вместо ПОПР можно указать пояс IANA: 01.07.1985,10:00,Europe/Moscow,037:37,E.
+Каждая строка дает одну строку вывода, по порядку. Пустые строки и строки,
+начинающиеся с #, пропускаются; метка порядка байтов UTF-8 в начале не
+учитывается; строка длиннее 1000 байт — ошибка. Вывод — CSV (RFC 4180: поле
+с запятой, кавычкой или переводом строки берется в кавычки). Строка карты
+содержит столбцы
+  date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square
+случай с ведущими нулями (07.03.1999,09:05,-5,074:00,W), столпы в виде
+«ствол ветвь» (ЗЕМ ОГО) и каждый квадрат девятью цифрами по строкам. Строка
+ошибки — пять полей случая в том виде, как они прочитаны, «error» и причина.
+--header пишет первой строкой названия столбцов, приведенные выше.
+
+--json вместо этого пишет по одному объекту JSON в строке: для карты
+  {&quot;input&quot;:CASE,&quot;pillars&quot;:{&quot;hour&quot;:[STEM,BRANCH],&quot;day&quot;:[..],&quot;month&quot;:[..],
+   &quot;year&quot;:[..]},&quot;yearSquare&quot;:[[a,b,c],[d,e,f],[g,h,i]],&quot;monthSquare&quot;:[..],
+   &quot;solarYear&quot;:N,&quot;solarMonth&quot;:N,&quot;squareYear&quot;:N,&quot;chartJD&quot;:X}
+а для ошибки {&quot;input&quot;:CASE,&quot;error&quot;:REASON}. Ввод, не являющийся правильным
+UTF-8, и управляющие символы выводятся с U+FFFD на их месте (по одному на
+каждую максимальную неправильную подпоследовательность).
+
+--luck male|female (или м|ж) добавляет десятилетние такты удачи и число Гуа.
+При стволе года ян (заглавные) у мужского гороскопа или инь у женского такты
+идут вперед, у остальных — назад. Первый такт начинается через время от
+момента карты до следующей смены месяца (вперед) или предыдущей (назад), в
+той шкале, в которой меняется столп месяца карты, по 3 дня = 1 год, 1 день =
+4 месяца, 2 часа = 10 дней (1 минута = 2 часа); такт n — n-й сосед столпа
+месяца в цикле из шестидесяти, он начинается через 10 (n - 1) лет после
+первого. Число Гуа следует году столпа года, который меняется в начале весны:
+у мужчин — звезда этого года (5 как 2); у женщин — 15 минус она, приведенное
+к 1..9 (5 как 8). --json добавляет
+  &quot;luck&quot;:{&quot;direction&quot;:&quot;forward&quot;|&quot;backward&quot;,&quot;start&quot;:{&quot;years&quot;:Y,&quot;months&quot;:M,
+   &quot;days&quot;:D,&quot;hours&quot;:H},&quot;startMoment&quot;:&quot;DD.MM.YYYY HH:MM&quot;,&quot;pillars&quot;:[{&quot;stem&quot;:S,
+   &quot;branch&quot;:B,&quot;fromAge&quot;:A,&quot;fromYear&quot;:YYYY,&quot;years&quot;:[{&quot;year&quot;:YYYY,&quot;stem&quot;:S,
+   &quot;branch&quot;:B},..]},..],&quot;gua&quot;:{&quot;number&quot;:N,&quot;group&quot;:&quot;east&quot;|&quot;west&quot;,
+   &quot;favourable&quot;:[&quot;SE&quot;,..],&quot;unfavourable&quot;:[..]}}
+С --batch --json шестое поле строки (male, female, м или ж) добавляет к этой
+строке объект «luck»; вывод CSV шестого поля не принимает.
+
+--around МИНУТЫ (1..1440) перечисляет все разные карты от МИНУТ до момента
+до МИНУТ после него, каждую с местным временем по часам, с которого она
+действует, и временем начала следующей, с точностью до секунды, и с тем, что
+там сменилось (hour, day, month, year, yearSquare, monthSquare). Промежуток
+за 01.01.0001 или 31.12.5000 обрезается там, о чем говорится. --json пишет
+  {&quot;input&quot;:CASE,&quot;around&quot;:[{&quot;from&quot;:&quot;DD.MM.YYYY HH:MM:SS&quot;,&quot;to&quot;:..,
+   &quot;pillars&quot;:{..},&quot;yearSquare&quot;:..,&quot;monthSquare&quot;:..,&quot;changes&quot;:[..]},..]}
+с &quot;cut&quot;:true после обрезки. Без --around --json заканчивает карту ключом
+  &quot;nearestChange&quot;:{&quot;what&quot;:[&quot;hour&quot;,..],&quot;minutes&quot;:M}
+— ближайшей к моменту сменой; M отрицательно, если она была раньше.
+
+--pdf ФАЙЛ.pdf и --png ФАЙЛ.png также сохраняют одну карту, как это делает
+окно: печатную страницу или область результата в двойном размере.
+
+Код завершения: 0 — все карты рассчитаны; 1 — случай не удался или не удалось
+прочитать ввод или записать вывод (тогда сообщение на стандартный вывод
+ошибок); 2 — ошибка использования (одна строка с названием ошибки, затем
+совет запустить «velmora-chart --help»).
+Сообщения выводятся по-русски при русской локали (LANG=ru_RU.UTF-8), иначе
+по-английски; сама карта на русском при любой локали.
+</translation>
     </message>
     <message>
         <source>Try &apos;velmora-chart --help&apos;.</source>
