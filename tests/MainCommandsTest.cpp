@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #include <QAction>
 #include <QDate>
 #include <QDir>
@@ -5,6 +6,7 @@
 #include <QLocale>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "ImageArea.h"
@@ -103,6 +105,10 @@ TEST_F(MainCommands, HelpIsReadFromTheWorkingDirectory)
     QTemporaryDir dir;
     const ScopedWorkingDirectory inDir(dir.path());
     ASSERT_TRUE(inDir.changed());
+    // Nor any help installed on this machine.
+    const QByteArray dataFolders = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", dir.path().toLocal8Bit());
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_DIRS", dataFolders); });
     modals.expect(2);
     showHelp();
     EXPECT_EQ(modals.messages(), QStringList{"File not found."});
