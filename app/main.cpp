@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Velmora: the chart of a moment in four pillars and two squares.
 
 #include <QApplication>

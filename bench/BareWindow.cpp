@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The yardstick for the start-up benchmark (bench/startup.sh): a bare Qt
 // main window with a menu bar of two menus and an empty central widget of
 // the main window's client size, started the same way as the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Cost of a chart with the fast and with the step-by-step solar-term search,
 // of one search, and of many random charts through the tool's batch path,
 // with the number of sun positions (swe_calc calls) each takes. At the end

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The city search: one query over the whole index, as the place dialog runs
 // it on each key typed (target: 20 ms or less); the making of the index
 // from libgeonames; and the first search of a new process, which also reads

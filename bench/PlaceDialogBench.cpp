@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The place dialog's first opening in a run, as the user meets it: from the
 // key that opens it (the dialog made, which reads the city index) to the
 // dialog on screen and painted with the cities of a first typed letter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // By-hand check that the fast solar-term search stops on the same Julian day,
 // bit for bit, as the step-by-step one: random searches as the chart makes
 // them (all twelve terms, search years 1..3000, corrections -23..23), then

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Peak memory of a batch run of velmora-chart against its length: LINES
 # cases of the mixed batch (dates of 1900..2100, corrections -12..14, any
 # longitude, both hemispheres) are piped into `velmora-chart --batch` under

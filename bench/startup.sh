@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Start-up benchmark: time from process start to the first chart on screen,
 # and peak memory, of velmora against a bare Qt main window with a menu
 # (bench/BareWindow.cpp), both started the same way on one private Xvfb

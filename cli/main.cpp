@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // velmora-chart: the chart of one moment, or of a batch of moments, for
 // scripts. Computes exactly what the Velmora window computes.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # The application id and the release date, set here once. With the project's
 # version they reach the code (BuildInfo.h), the metainfo, the menu entry, the
 # icons and the install checks.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs the build into a fresh prefix and checks the layout: exactly the
 # expected files, the help text as shipped, icons of their folder's size, a
 # menu entry pointing into this prefix, metainfo of this version, a tool

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Runs lintian on the Debian package that the package test built and fails
 # on any error (E:) or warning (W:), printing them; informational tags pass.
 # Exits 77, which the test reads as skipped, when dpkg-deb or lintian is not

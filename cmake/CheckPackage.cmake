@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Builds the Debian package of the build and inspects it with dpkg-deb: the
 # control data (name, version, architecture, and dependencies that
 # dpkg-shlibdeps computed from the binaries), the file list, the menu

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs Velmora like a desktop program: the window and the command-line
 # tool, the print module, the help text and the table of other city names,
 # the icon in the hicolor theme, the menu entry and the AppStream metainfo,

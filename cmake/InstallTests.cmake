@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Checks of the install rules and the package. The install test lays out a
 # temporary prefix that the validators then read; the package test builds the
 # .deb, which lintian then reads, and which would carry sanitizer-linked

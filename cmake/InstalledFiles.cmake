@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # What an install puts under its prefix, and the checks that the install test
 # and the package test share. Included by the check scripts (cmake -P), which
 # are given VELMORA_APP_ID and VELMORA_PRINT_MODULE (the module's path under

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # The manual pages of the window and the tool, in English and in Russian,
 # and the bash completion of the tool. The pages are written by hand in
 # man/; the build compresses each with gzip -9n (no file name, no time

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # The Debian package (velmora_<version>_<arch>.deb), built from the install
 # rules with `cpack -G DEB` or the `package` target. dpkg-shlibdeps computes
 # the library dependencies from the binaries. What is loaded at run time

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // GLib's headers name struct members "signals", which Qt defines as a
 // keyword: they come before any Qt header.
 #include <geonames.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs the Debian packages that building, testing and running Velmora
 # need, and only those that are missing, and the Russian locale the tests
 # run the tool under. Runs apt-get as root, or through

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Builds Velmora and starts the window from the repository's root, where
 # the help text help.txt lies.
 set -eu

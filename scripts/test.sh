@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Builds Velmora and runs every test twice: in a normal build, and in a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer. The normal build treats
 # warnings as errors and also builds the benchmarks.

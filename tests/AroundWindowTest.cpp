@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The uncertain-time dialog and the change warning on the real window: the
 // charts around the moment in the fields, the span remembered, a chosen
 // row's start written into the fields without a calculation.

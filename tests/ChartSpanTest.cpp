@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The distinct charts of an uncertain time: known boundaries from a table,
 // and random spans sampled every minute against the chart of that minute.
 

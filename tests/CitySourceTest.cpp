@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Where the city index comes from: libgeonames, the cache file in the
 // user's cache folder, and the installed table of other names.
 

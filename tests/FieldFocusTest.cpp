@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #include "FieldKeysFixture.h"
 
 // Where the focus, the caret and the selection stand when a field is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Luck pillars and the Gua number, from tables of hand-computed and
 // published cases and from the term instants the core itself finds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The luck-pillars dialog on the real window: for the chart last calculated,
 // the sex switched and remembered, the fields and the chart untouched.
 

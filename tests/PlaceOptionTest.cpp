@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The tool's --place, --tz and batch zones, against the real city database
 // and zone data.
 

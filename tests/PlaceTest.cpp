@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The place library against the real city database and the system's zone
 // data, from published facts.
 

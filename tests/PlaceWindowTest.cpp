@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The place dialog driven from the window: search, pick, apply, then
 // calculate.
 

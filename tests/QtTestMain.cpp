@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Test entry for widget tests: a QApplication, the window's language, and a
 // private configuration folder so that no test ever reads or writes the real
 // user's settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The real window on the real settings file when the file or its folder is
 // damaged, odd or unwritable. Every odd file is made inside the test's own
 // temporary configuration folder.

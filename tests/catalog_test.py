@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: AGPL-3.0-or-later
 """The Russian catalog holds a finished translation of every message the
 code marks, and each translation keeps its source's %1, %2, ... markers.
 

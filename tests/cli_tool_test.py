@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: AGPL-3.0-or-later
 """velmora-chart as scripts meet it: failed writes and reads, and its CSV and
 JSON output read back by Python's own csv and json modules.
 

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # The bash completion of velmora-chart as the shell calls it: a table of
 # command lines and the words offered for their last word, checked with
 # bash-completion's helpers loaded and without them (the script's own

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # The manual pages as the build compressed them for installing: each renders
 # without a single warning from man and groff (as lintian checks them), has
 # a NAME line that apropos can read, names this version, and is compressed

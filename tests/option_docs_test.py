@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: AGPL-3.0-or-later
 """Every option that velmora-chart accepts is documented: an entry of the
 OPTIONS section of both manual pages of the tool, and a word that the bash
 completion offers; and the completion offers no option the tool lacks.

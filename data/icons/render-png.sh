@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Renders the PNG sizes of the application icon from its SVG. Run after
 # changing the SVG and commit the results; needs rsvg-convert (Debian package
 # librsvg2-bin).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
 // Seeded random cases shared by the solar-term tests and the by-hand checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's uncertain time: "Неточное время…" (Ctrl+R) in the first
 // menu lists the distinct charts around the moment in the fields, and a red
 // line under the buttons warns when the chart on display is near a change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's commands: calculate, copy and close.
 
 #include "MainUnit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Every control's events bound to the main window's handlers.
 //
 // Where handler errors are caught: at the binding, once. Each way an event

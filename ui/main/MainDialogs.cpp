@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's ties to its dialogs and output: date picker, about box,
 // help text and printing.
 

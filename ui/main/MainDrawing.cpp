@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The result areas of the window and of the copy panel: empty tables, the
 // chart on screen and its copy.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The editing rules of the date, time, correction and longitude fields.
 
 #include "MainUnit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's luck pillars: "Такты удачи…" (Ctrl+L) in the first menu
 // opens the dialog for the chart last calculated. The sex chosen there is
 // remembered; the chart's fields and result never change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's place: the place dialog (the right button on the
 // correction or the longitude group, or "Место…", Ctrl+M, in the first menu)
 // and the place it makes active. Applying a city writes the longitude and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's ways to share the chart on display: save it as a PDF or
 // PNG file, copy it as text or as a picture.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Start-up and close of the main window: the current-moment fill, the first
 // activation and the settings written at close.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The print module: the printing code with Qt's print support behind it.
 // The program loads it on the first print (PrintCommand.cpp) instead of
 // linking it, so that no start of the program pays for loading the print
