@@ -48,13 +48,20 @@ configure_file(${PROJECT_SOURCE_DIR}/data/copyright.in ${PROJECT_BINARY_DIR}/dat
 install(FILES ${PROJECT_BINARY_DIR}/data/copyright DESTINATION ${VELMORA_DOC_INSTALL_DIR})
 
 find_program(VELMORA_GZIP gzip REQUIRED)
+# The build tree's compressed copy of a source file, as Debian wants such
+# documents: best compression, no name or time stamp, so the same text
+# gives the same bytes.
+function(velmora_compress source copy)
+    add_custom_command(OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+        COMMAND ${VELMORA_GZIP} -9nf ${copy}
+        DEPENDS ${source}
+        COMMENT "Compressing ${source}"
+        VERBATIM)
+endfunction()
+
 set(velmora_changelog ${PROJECT_BINARY_DIR}/data/changelog)
-add_custom_command(OUTPUT ${velmora_changelog}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/changelog ${velmora_changelog}
-    COMMAND ${VELMORA_GZIP} -9nf ${velmora_changelog}
-    DEPENDS ${PROJECT_SOURCE_DIR}/data/changelog
-    COMMENT "Compressing the changelog"
-    VERBATIM)
+velmora_compress(${PROJECT_SOURCE_DIR}/data/changelog ${velmora_changelog})
 add_custom_target(velmora_changelog DEPENDS ${velmora_changelog}.gz)
 add_dependencies(velmora velmora_changelog)
 install(FILES ${velmora_changelog}.gz DESTINATION ${VELMORA_DOC_INSTALL_DIR})

@@ -6,18 +6,11 @@
 # install puts them in section 1 of the manual, the Russian ones under ru/.
 # The programs depend on their pages, so a build of just the programs, as
 # for the package, has the pages to install.
-find_program(VELMORA_GZIP gzip REQUIRED)
-
 set(velmora_man_pages velmora.1 velmora-chart.1 ru/velmora.1 ru/velmora-chart.1)
 set(velmora_compressed_pages "")
 foreach(page IN LISTS velmora_man_pages)
     set(copy ${PROJECT_BINARY_DIR}/man/${page})
-    add_custom_command(OUTPUT ${copy}.gz
-        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/man/${page} ${copy}
-        COMMAND ${VELMORA_GZIP} -9nf ${copy}
-        DEPENDS ${PROJECT_SOURCE_DIR}/man/${page}
-        COMMENT "Compressing the manual page man/${page}"
-        VERBATIM)
+    velmora_compress(${PROJECT_SOURCE_DIR}/man/${page} ${copy})
     list(APPEND velmora_compressed_pages ${copy}.gz)
 
     cmake_path(GET page PARENT_PATH language)
