@@ -33,7 +33,7 @@ int FirstSearch(const char *cacheFolder)
 {
     QElapsedTimer timer;
     timer.start();
-    const CityIndex index(LoadIndexedCities(QString::fromLocal8Bit(cacheFolder)),
+    const CityIndex index(LoadIndexedCities(QString::fromLocal8Bit(cacheFolder), InstalledCityIndex()),
                           LoadOtherNames(InstalledOtherNamesPath()));
     const std::size_t found = index.Find(QStringLiteral("к"), 100).size();
     std::printf("%lld\n", static_cast<long long>(timer.nsecsElapsed()));
@@ -75,7 +75,7 @@ void QueryWholeDatabase(benchmark::State &state, const char *query)
 void BuildIndex(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(CityIndex(LoadIndexedCities(QString()), {}).Size());
+        benchmark::DoNotOptimize(CityIndex(LoadIndexedCities(QString(), QString()), {}).Size());
 }
 
 } // namespace

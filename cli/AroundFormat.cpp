@@ -6,10 +6,10 @@
 #include "ChangeText.h"
 #include "ChartFormat.h"
 #include "ChartText.h"
+#include "SpanClock.h"
+#include "TimeScale.h"
 
 namespace {
-
-constexpr char CutNote[] = "Промежуток обрезан по границе диапазона дат (01.01.0001 - 31.12.5000).\n";
 
 std::string JsonKeys(unsigned changes)
 {
@@ -19,11 +19,17 @@ std::string JsonKeys(unsigned changes)
     return out + "]";
 }
 
-std::string RangeJson(const ChartInput &input, const ChartRange &range)
+std::string RangeJson(const ChartInput &input, const ChartRange &range, const QByteArray &zone)
 {
-    return "{\"from\":" + JsonString(ClockTimeText(ClockTimeAt(input, range.From)))
-        + ",\"to\":" + JsonString(ClockTimeText(ClockTimeAt(input, range.To))) + "," + JsonChartKeys(range.Result)
-        + ",\"changes\":" + JsonKeys(range.Changes) + "}";
+    const SpanClock from = SpanClockAt(input, zone, range.From);
+    const SpanClock to = SpanClockAt(input, zone, range.To);
+    std::string out =
+        "{\"from\":" + JsonString(ClockTimeText(from.Time)) + ",\"to\":" + JsonString(ClockTimeText(to.Time));
+    if (from.OffsetSeconds != OffsetSecondsOf(input))
+        out += ",\"offset\":" + JsonString(SignedOffsetText(from.OffsetSeconds));
+    if (to.OffsetSeconds != OffsetSecondsOf(input))
+        out += ",\"toOffset\":" + JsonString(SignedOffsetText(to.OffsetSeconds));
+    return out + "," + JsonChartKeys(range.Result) + ",\"changes\":" + JsonKeys(range.Changes) + "}";
 }
 
 } // namespace
@@ -37,24 +43,28 @@ std::optional<std::int32_t> ParseAroundMinutes(std::string_view text)
     return minutes;
 }
 
-std::string FormatAroundText(const ChartInput &input, const ChartSpan &span)
+std::string FormatAroundText(const ChartInput &input, const ChartSpan &span, const std::string &zone)
 {
-    std::string out = span.Cut ? CutNote : "";
+    const QByteArray zoneName = QByteArray::fromStdString(zone);
+    const auto reading = [&](std::int64_t seconds) {
+        return SpanClockText(input, SpanClockAt(input, zoneName, seconds));
+    };
+    std::string out = span.Cut ? SpanCutNote() + "\n" : "";
     for (const ChartRange &range : span.Ranges) {
         out += (&range == &span.Ranges.front() ? "" : "\n");
-        out +=
-            "с " + ClockTimeText(ClockTimeAt(input, range.From)) + " до " + ClockTimeText(ClockTimeAt(input, range.To));
+        out += "с " + reading(range.From) + " до " + reading(range.To);
         out += range.Changes ? ", смена: " + ChangeWords(range.Changes) + "\n" : "\n";
         out += FormatTable(range.Result);
     }
     return out;
 }
 
-std::string FormatAroundJson(std::string_view input, const ChartInput &chart, const ChartSpan &span)
+std::string FormatAroundJson(std::string_view input, const ChartInput &chart, const ChartSpan &span,
+                             const std::string &zone)
 {
     std::string ranges;
     for (const ChartRange &range : span.Ranges)
-        ranges += (ranges.empty() ? "" : ",") + RangeJson(chart, range);
+        ranges += (ranges.empty() ? "" : ",") + RangeJson(chart, range, QByteArray::fromStdString(zone));
     return "{\"input\":" + JsonString(input) + ",\"around\":[" + ranges + "]" + (span.Cut ? ",\"cut\":true" : "") + "}";
 }
 

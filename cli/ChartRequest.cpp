@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "ChartRequest.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -100,11 +101,17 @@ std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &in
     int hours = 0;
     if (auto error = CheckRange(field, text, ParseDecimal(parts[0]), InputFields::Correction, hours))
         return error;
+    // Minutes and seconds are two digits each, as the tool writes them.
+    const bool twoDigits = std::all_of(parts.begin() + 1, parts.end(), [](auto part) { return part.size() == 2; });
     const auto minutes = ParseDigits(parts[1], 2);
     const auto seconds = parts.size() == 3 ? ParseDigits(parts[2], 2) : std::optional(0);
-    if (parts.size() > 3 || parts[1].size() != 2 || !minutes || !seconds || *minutes > 59 || *seconds > 59)
+    if (parts.size() > 3 || !twoDigits || !minutes || !seconds || *minutes > 59 || *seconds > 59)
         return Filled(Translate("ChartRequest", "correction \"%1\" is not H, H:MM or H:MM:SS"), text);
     const int size = (hours < 0 ? -hours : hours) * 3600 + *minutes * 60 + *seconds;
+    const int high = SpecOf(InputFields::Correction).High;
+    if (size > high * 3600)
+        return Filled(Translate("ChartRequest", "%1 \"%2\" is outside %3..%4"), field.toStdString(), text,
+                      std::to_string(SpecOf(InputFields::Correction).Low), std::to_string(high));
     SetClockOffset(input, parts[0].starts_with('-') ? -size : size);
     return std::nullopt;
 }

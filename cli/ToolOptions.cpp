@@ -88,6 +88,8 @@ std::optional<std::string> Conflict(const ToolOptions &options)
         return Filled(Translate("ToolOptions", "--header goes with --batch"));
     if (options.Positional.size() != 2)
         return Filled(Translate("ToolOptions", "expected a date and a time"));
+    if (options.Fold && !options.Place && !options.Zone)
+        return Filled(Translate("ToolOptions", "--fold goes with --place or --tz"));
     if (options.Place && (options.Zone || options.Correction || options.Longitude))
         return Filled(Translate("ToolOptions", "--place gives the correction and the longitude itself"));
     if (options.Zone && options.Correction)

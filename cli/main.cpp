@@ -37,9 +37,12 @@ constexpr char Usage[] =
                       "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
                       "\n"
                       "Prints the four pillars and the year and month squares of a local clock\n"
-                      "moment. The year has four digits. The correction is the clock's offset\n"
-                      "from Universal Time in whole hours (-23..23, default 5), or exact as H:MM or\n"
-                      "H:MM:SS (5:30, -9:30); the longitude defaults to 060:36E.\n"
+                      "moment. The year has four digits; charts compute from 01.01.0001 up to the\n"
+                      "start of spring 3003 (2 to 6 February 3003 on the clock, by the offset), where\n"
+                      "the built-in ephemeris ends, and a later date is an error. The correction is\n"
+                      "the clock's offset from Universal Time in whole hours (-23..23, default 5),\n"
+                      "or exact as H:MM or H:MM:SS (5:30, -9:30, 2:30:17: minutes and seconds of two\n"
+                      "digits, the whole within -23..23); the longitude defaults to 060:36E.\n"
                       "--place NAME takes the longitude and the time zone of the city of that name\n"
                       "(Russian, Latin or former name, e.g. Казань, Kazan or Свердловск; the largest\n"
                       "of namesakes, or \"Заречный, Свердловская\" for the one of a region or\n"
@@ -49,8 +52,9 @@ constexpr char Usage[] =
                       "time, old zone changes and offsets such as +5:30 or a town's mean time\n"
                       "+2:30:17 included). A local time that was skipped or that happened twice when\n"
                       "the clocks were moved is an error naming both offsets, unless --fold earlier\n"
-                      "(the offset before the move) or --fold later (after it) chooses. The place\n"
-                      "used is printed above the table, or as \"place\" in the JSON.\n"
+                      "(the offset before the move) or --fold later (after it) chooses; --fold goes\n"
+                      "with --place, --tz or --batch. The place used is printed above the table, or\n"
+                      "as \"place\" in the JSON.\n"
                       "\n"
                       "With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);\n"
                       "CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.\n"
@@ -95,10 +99,15 @@ constexpr char Usage[] =
                       "moment to MINUTES after it, each with the local clock time from which it\n"
                       "holds and the time at which the next begins, to the second, and what changed\n"
                       "there (hour, day, month, year, yearSquare, monthSquare). A span past\n"
-                      "01.01.0001 or 31.12.5000 is cut there and says so. --json writes\n"
+                      "01.01.0001 or the last computable moment is cut there and says so. The span\n"
+                      "is real time; with --place or --tz each time is that zone's clock reading,\n"
+                      "followed by its offset when it differs from the moment's (\"01:30:00 +3\").\n"
+                      "--json writes\n"
                       "  {\"input\":CASE,\"around\":[{\"from\":\"DD.MM.YYYY HH:MM:SS\",\"to\":..,\n"
                       "   \"pillars\":{..},\"yearSquare\":..,\"monthSquare\":..,\"changes\":[..]},..]}\n"
-                      "with \"cut\":true after a cut. Without --around, --json ends a chart with\n"
+                      "with \"cut\":true after a cut, and \"offset\" (of from) and \"toOffset\" (of to)\n"
+                      "after \"to\" on a reading of another offset. Without --around, --json ends a\n"
+                      "chart with\n"
                       "  \"nearestChange\":{\"what\":[\"hour\",..],\"minutes\":M}\n"
                       "the change nearest to the moment, M negative when it came before.\n"
                       "\n"
@@ -176,10 +185,12 @@ std::string PrintAround(const ChartInput &input, std::int32_t minutes, const Pla
     if (!outcome.Span)
         return ToolMessage(outcome.Error);
     if (json) {
-        const std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span);
+        const std::string zone = placed.Used ? placed.Used->Zone : std::string();
+        const std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span, zone);
         std::cout << (placed.Used ? JsonWithPlace(object, *placed.Used) : object) << "\n";
     } else {
-        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatAroundText(input, *outcome.Span);
+        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "")
+                  << FormatAroundText(input, *outcome.Span, placed.Used ? placed.Used->Zone : std::string());
     }
     return {};
 }

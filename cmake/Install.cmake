@@ -6,8 +6,9 @@
 install(TARGETS velmora velmora-chart RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS velmora_print LIBRARY DESTINATION ${VELMORA_MODULE_INSTALL_DIR}
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-install(FILES ${PROJECT_SOURCE_DIR}/help.txt ${PROJECT_SOURCE_DIR}/data/other-names.tsv
+install(FILES ${PROJECT_SOURCE_DIR}/help.txt ${PROJECT_SOURCE_DIR}/data/other-names.tsv ${VELMORA_CITY_INDEX}
     DESTINATION ${VELMORA_DATA_INSTALL_DIR})
+add_dependencies(velmora velmora_cities)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 configure_file(${PROJECT_SOURCE_DIR}/data/metainfo.xml.in
     ${PROJECT_BINARY_DIR}/data/${VELMORA_APP_ID}.metainfo.xml @ONLY)

@@ -9,6 +9,7 @@ set(VELMORA_INSTALLED_FILES
     bin/velmora
     bin/velmora-chart
     ${VELMORA_PRINT_MODULE}
+    share/velmora/cities.bin
     share/velmora/help.txt
     share/velmora/other-names.tsv
     share/doc/velmora/copyright

@@ -70,3 +70,8 @@ std::string NearestChangeText(const NearestChange &change, bool capital)
 }
 
 bool IsNearChange(const NearestChange &change) { return std::llabs(change.Seconds) <= 15 * 60; }
+
+std::string SpanCutNote()
+{
+    return "Промежуток обрезан по границе вычислимых дат (01.01.0001 - начало весны 3003 года).";
+}

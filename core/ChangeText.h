@@ -15,6 +15,9 @@ std::vector<std::string> ChangeKeys(unsigned changes);
 // The changed parts in Russian, comma-separated: "час, день"; empty for none.
 std::string ChangeWords(unsigned changes);
 
+// The note above a span cut at the edge of the computable dates.
+std::string SpanCutNote();
+
 // "15.07.1985 10:59:44".
 std::string ClockTimeText(const ClockTime &time);
 

@@ -105,6 +105,19 @@ SpanEdges EdgesOf(const ChartInput &input, std::int32_t minutes)
     return {from, to, from != -minutes * 60 || to != minutes * 60};
 }
 
+// The last second in [from, to) whose chart computes, the chart at from
+// computing: the built-in ephemeris ends, and every chart after its end
+// fails, so the seconds that compute come first.
+std::int64_t LastComputable(const ChartInput &input, std::int64_t from, std::int64_t to,
+                            const SolarTermOptions &options)
+{
+    while (to - from > 1) {
+        const std::int64_t middle = from + (to - from) / 2;
+        (ComputeChartAt(input, middle, options).Details ? from : to) = middle;
+    }
+    return from;
+}
+
 } // namespace
 
 unsigned ChangesBetween(const ChartResult &before, const ChartResult &after)
@@ -130,11 +143,16 @@ SpanOutcome ComputeChartSpan(const ChartInput &input, std::int32_t minutes, cons
     SolarTermOptions shared = options;
     if (!shared.Cache)
         shared.Cache = &ownCache;
-    const SpanEdges edges = EdgesOf(input, std::clamp(minutes, 1, MaxSpanMinutes));
+    SpanEdges edges = EdgesOf(input, std::clamp(minutes, 1, MaxSpanMinutes));
     const ChartOutcome first = ComputeChartAt(input, edges.From, shared);
-    const ChartOutcome last = ComputeChartAt(input, edges.To - 1, shared);
-    if (!first.Details || !last.Details)
-        return {std::nullopt, first.Details ? last.Error : first.Error};
+    if (!first.Details)
+        return {std::nullopt, first.Error};
+    ChartOutcome last = ComputeChartAt(input, edges.To - 1, shared);
+    if (!last.Details) {
+        edges.To = LastComputable(input, edges.From, edges.To - 1, shared) + 1;
+        edges.Cut = true;
+        last = ComputeChartAt(input, edges.To - 1, shared);
+    }
 
     ChartSpan span{{{edges.From, edges.To, first.Details->Result, 0}}, edges.Cut};
     for (std::int64_t s : Candidates(input, edges.From, edges.To, {&first.Details->Terms, &last.Details->Terms})) {

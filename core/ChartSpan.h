@@ -50,7 +50,7 @@ struct ChartRange {
 
 struct ChartSpan {
     std::vector<ChartRange> Ranges; // in time order, at least one
-    bool Cut = false;               // the span left the dates the window takes and ends at their edge
+    bool Cut = false;               // the span left the computable dates and ends at their edge
 };
 
 struct SpanOutcome {
@@ -61,9 +61,13 @@ struct SpanOutcome {
 inline constexpr std::int32_t MaxSpanMinutes = 1440;
 
 // The charts from minutes (1..MaxSpanMinutes) before the entered moment up
-// to, not including, minutes after it, cut to 01.01.0001 00:00:00 ..
-// 31.12.5000 23:59:59 of the clock. options as for ComputeChart; without a
-// cache the span keeps one of its own, so the terms are searched once.
+// to, not including, minutes after it, cut to the computable dates: from
+// 01.01.0001 00:00:00 of the clock up to the last second whose chart the
+// built-in ephemeris gives (a chart needs the terms of its whole solar year,
+// so the end is just before the start of spring 3003: 2 to 6 February 3003
+// on the clock, by the offset). An error when the entered moment's span
+// starts past that end. options as for ComputeChart; without a cache the
+// span keeps one of its own, so the terms are searched once.
 SpanOutcome ComputeChartSpan(const ChartInput &input, std::int32_t minutes, const SolarTermOptions &options = {});
 
 // The change nearest to the entered moment in either direction: what

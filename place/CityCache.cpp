@@ -2,13 +2,13 @@
 #include "CityCache.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <bit>
 #include <cmath>
 
 #include "FileKind.h"
+#include "OwnFile.h"
 
 namespace {
 
@@ -189,7 +189,7 @@ bool WriteCityCache(const QString &path, const CacheStamp &stamp, const std::vec
     Writer body;
     for (const IndexedCity &city : cities)
         WriteCity(body, city);
-    if (!body.Fits() || cities.size() > 0xffffffffu || KindOf(path) == FileKind::Other)
+    if (!body.Fits() || cities.size() > 0xffffffffu)
         return false;
     Writer head;
     head.Raw(QByteArrayView(Magic, MagicSize));
@@ -197,7 +197,5 @@ bool WriteCityCache(const QString &path, const CacheStamp &stamp, const std::vec
     WriteStamp(head, stamp);
     head.Number(quint32(cities.size()));
     head.Number(Checksum(body.Data()));
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(head.Data()) == head.Data().size()
-        && file.write(body.Data()) == body.Data().size() && file.commit();
+    return ReplaceOwnFile(path, head.Data() + body.Data());
 }

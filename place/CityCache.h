@@ -27,6 +27,7 @@ struct CacheStamp {
 // length and value is checked, and the whole against its checksum.
 std::optional<std::vector<IndexedCity>> ReadCityCache(const QString &path, const CacheStamp &stamp);
 
-// Writes a new file renamed over the old one, replacing only a regular file.
+// Writes a new file renamed over the old one (a link of that name is
+// replaced, not followed; anything but a file or a link is left alone).
 // False when it could not be written.
 bool WriteCityCache(const QString &path, const CacheStamp &stamp, const std::vector<IndexedCity> &cities);

@@ -76,7 +76,8 @@ CityIndex::CityIndex(std::vector<IndexedCity> cities, const std::vector<OtherNam
 
 const CityIndex &CityIndex::Shared()
 {
-    static const CityIndex index(LoadIndexedCities(CityCacheFolder()), LoadOtherNames(InstalledOtherNamesPath()));
+    static const CityIndex index(LoadIndexedCities(CityCacheFolder(), InstalledCityIndex()),
+                                 LoadOtherNames(InstalledOtherNamesPath()));
     return index;
 }
 

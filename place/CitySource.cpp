@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "DataFolder.h"
 #include "GeonamesCities.h"
 #include "UserFolder.h"
 
@@ -28,15 +29,19 @@ std::vector<IndexedCity> IndexedGeonamesCities()
 
 } // namespace
 
-std::vector<IndexedCity> LoadIndexedCities(const QString &cacheFolder)
+std::vector<IndexedCity> LoadIndexedCities(const QString &cacheFolder, const QString &installedIndex)
 {
+    const std::optional<CacheStamp> stamp = GeonamesStamp();
+    if (stamp && !installedIndex.isEmpty())
+        if (auto installed = ReadCityCache(installedIndex, *stamp))
+            return std::move(*installed);
     const QString path = cacheFolder + QStringLiteral("/cities.bin");
-    const std::optional<CacheStamp> stamp = cacheFolder.isEmpty() ? std::nullopt : GeonamesStamp();
-    if (stamp)
-        if (auto cached = ReadCityCache(path, *stamp))
-            return std::move(*cached);
+    const bool cached = stamp && !cacheFolder.isEmpty();
+    if (cached)
+        if (auto fromCache = ReadCityCache(path, *stamp))
+            return std::move(*fromCache);
     std::vector<IndexedCity> cities = IndexedGeonamesCities();
-    if (stamp && !cities.empty() && MakeUserFolder(cacheFolder))
+    if (cached && !cities.empty() && MakeUserFolder(cacheFolder))
         WriteCityCache(path, *stamp, cities);
     return cities;
 }
@@ -51,6 +56,8 @@ std::optional<CacheStamp> GeonamesStamp()
     const auto [catalogSize, catalogTime] = SizeAndTime(RussianGeonamesCatalogPath());
     return CacheStamp{librarySize, libraryTime, catalogSize, catalogTime};
 }
+
+QString InstalledCityIndex() { return InstalledDataFolder() + QStringLiteral("/cities.bin"); }
 
 QString CityCacheFolder()
 {

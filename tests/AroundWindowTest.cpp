@@ -7,6 +7,8 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "AroundUnit.h"
+#include "ChangeText.h"
 #include "MainFormFixture.h"
 #include "Messages.h"
 
@@ -62,4 +64,20 @@ TEST_F(MainFormTest, UncertainTimeDialogAndTheChangeWarning)
     modals.expect();
     form->NAroundClick();
     EXPECT_EQ(modals.messages().last(), QString::fromUtf8(Messages::DateDoesNotExist));
+}
+
+// With a place, the rows read the place's clock: 31.03.1985 03:30 at Moscow
+// (+4) less an hour is 01:30 of the +3 clock, which the chosen row gives.
+TEST(AroundDialog, RowsReadThePlacesClock)
+{
+    TAroundDialog dialog;
+    const ChartInput moscow{31, 3, 1985, 3, 30, 4, 37, 37, "E"};
+    EXPECT_EQ(dialog.setInput(moscow, QByteArray("Europe/Moscow"), 60), "");
+    auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("AroundTable"));
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("31.03.1985 01:30:00 +3"));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("31.03.1985 04:29:32"));
+    table->setCurrentCell(0, 0);
+    dialog.AroundTableChoose();
+    ASSERT_TRUE(dialog.chosen());
+    EXPECT_EQ(ClockTimeText(*dialog.chosen()), "31.03.1985 01:30:00");
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartRequest.h"
+#include "TimeScale.h"
 
 TEST(ChartRequest, ArgumentsBecomeAnInput)
 {
@@ -63,4 +64,50 @@ TEST(ChartRequest, TheLongitudeArgumentNamesTheWrongPartWithWholeCharacters)
     };
     for (const Case &c : cases)
         EXPECT_EQ(ParseRequest("01.01.2000", "12:00", "5", c.longitude).Error, c.error) << c.longitude;
+}
+
+// Exactly H, H:MM or H:MM:SS, minutes and seconds two digits below 60, the
+// whole offset within the whole hours' -23..23.
+TEST(ChartRequest, ExactCorrectionsTakeOneFormWithinTheRange)
+{
+    struct Case {
+        const char *correction;
+        int seconds; // the offset taken, or
+        const char *error;
+    };
+    const Case cases[] = {
+        {"5", 5 * 3600, nullptr},
+        {"-23", -23 * 3600, nullptr},
+        {"5:30", 5 * 3600 + 1800, nullptr},
+        {"-9:30", -(9 * 3600 + 1800), nullptr},
+        {"-0:30", -1800, nullptr},
+        {"2:30:17", 2 * 3600 + 1800 + 17, nullptr},
+        {"23:00", 23 * 3600, nullptr},
+        {"-23:00:00", -23 * 3600, nullptr},
+        {"5:3", 0, "correction \"5:3\" is not H, H:MM or H:MM:SS"},
+        {"5:30:1", 0, "correction \"5:30:1\" is not H, H:MM or H:MM:SS"},
+        {"1:49:3", 0, "correction \"1:49:3\" is not H, H:MM or H:MM:SS"},
+        {"5:030", 0, "correction \"5:030\" is not H, H:MM or H:MM:SS"},
+        {"5:30:001", 0, "correction \"5:30:001\" is not H, H:MM or H:MM:SS"},
+        {"5:60", 0, "correction \"5:60\" is not H, H:MM or H:MM:SS"},
+        {"5:30:60", 0, "correction \"5:30:60\" is not H, H:MM or H:MM:SS"},
+        {"5:30:00:00", 0, "correction \"5:30:00:00\" is not H, H:MM or H:MM:SS"},
+        {"23:59:59", 0, "correction \"23:59:59\" is outside -23..23"},
+        {"23:00:01", 0, "correction \"23:00:01\" is outside -23..23"},
+        {"-23:30", 0, "correction \"-23:30\" is outside -23..23"},
+        {"24:00", 0, "correction \"24:00\" is outside -23..23"},
+    };
+    for (const Case &c : cases) {
+        const std::string line = std::string("01.01.2000,12:00,") + c.correction + ",060:36,E";
+        for (const ChartRequest &request :
+             {ParseRequest("01.01.2000", "12:00", c.correction, "060:36E"), ParseCsvLine(line)}) {
+            if (c.error) {
+                EXPECT_FALSE(request.Input) << c.correction;
+                EXPECT_EQ(request.Error, c.error) << c.correction;
+            } else {
+                ASSERT_TRUE(request.Input) << c.correction << ": " << request.Error;
+                EXPECT_EQ(OffsetSecondsOf(*request.Input), c.seconds) << c.correction;
+            }
+        }
+    }
 }

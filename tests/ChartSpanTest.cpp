@@ -134,6 +134,20 @@ TEST(ChartSpan, CutAtTheEdgeOfTheDates)
 
     const ChartInput last{31, 12, 5000, 23, 30, 0, 0, 0, "E"};
     EXPECT_EQ(ComputeChartSpan(last, 60).Error, Messages::EphemerisRange);
+
+    // The ephemeris ends before the start of spring 3003: at 0 hours and
+    // longitude 0 the last chart is that of 04.02.3003 21:45:00, and a span
+    // over it, or starting before it from a moment past it, is cut there.
+    for (const ChartInput &input :
+         {ChartInput{4, 2, 3003, 21, 30, 0, 0, 0, "E"}, ChartInput{5, 2, 3003, 0, 0, 0, 0, 0, "E"}}) {
+        const SpanOutcome end = ComputeChartSpan(input, 1440);
+        ASSERT_TRUE(end.Span) << end.Error;
+        EXPECT_TRUE(end.Span->Cut);
+        const std::int64_t to = end.Span->Ranges.back().To;
+        EXPECT_EQ(ClockTimeText(ClockTimeAt(input, to)), "04.02.3003 21:45:01");
+        EXPECT_TRUE(ComputeChartAt(input, to - 1).Details);
+        EXPECT_FALSE(ComputeChartAt(input, to).Details);
+    }
 }
 
 TEST(ChartSpan, RandomSpansHoldTheirChartAtEveryMinute)

@@ -33,7 +33,7 @@ void Write(const QString &path, const QByteArray &data)
 // The cities straight from libgeonames, read once for all the cases.
 const std::vector<IndexedCity> &Fresh()
 {
-    static const std::vector<IndexedCity> cities = LoadIndexedCities(QString());
+    static const std::vector<IndexedCity> cities = LoadIndexedCities(QString(), QString());
     return cities;
 }
 
@@ -71,7 +71,7 @@ TEST(CityCache, WrittenOnceReadAfterwardsRebuiltWhenDamaged)
     QTemporaryDir home;
     const QString folder = home.path() + QStringLiteral("/cache/velmora");
     const QString path = folder + QStringLiteral("/cities.bin");
-    EXPECT_EQ(LoadIndexedCities(folder), Fresh());
+    EXPECT_EQ(LoadIndexedCities(folder, QString()), Fresh());
     struct stat status = {};
     ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0700u);
@@ -82,7 +82,7 @@ TEST(CityCache, WrittenOnceReadAfterwardsRebuiltWhenDamaged)
     std::vector<IndexedCity> marked = Fresh();
     marked.front().Place.Name = QStringLiteral("Метка");
     ASSERT_TRUE(WriteCityCache(path, *GeonamesStamp(), marked));
-    EXPECT_EQ(LoadIndexedCities(folder).front().Place.Name, QStringLiteral("Метка"));
+    EXPECT_EQ(LoadIndexedCities(folder, QString()).front().Place.Name, QStringLiteral("Метка"));
 
     CacheStamp older = *GeonamesStamp();
     older.LibraryTime -= 1000;
@@ -99,13 +99,49 @@ TEST(CityCache, WrittenOnceReadAfterwardsRebuiltWhenDamaged)
     for (const auto &[name, data] : damaged) {
         Write(path, data);
         EXPECT_FALSE(ReadCityCache(path, *GeonamesStamp())) << name;
-        EXPECT_EQ(LoadIndexedCities(folder), Fresh()) << name;
+        EXPECT_EQ(LoadIndexedCities(folder, QString()), Fresh()) << name;
         EXPECT_EQ(Contents(path), good) << name << ": rewritten";
     }
     ASSERT_TRUE(WriteCityCache(path, older, Fresh()));
     EXPECT_FALSE(ReadCityCache(path, *GeonamesStamp())) << "made from an older libgeonames";
-    EXPECT_EQ(LoadIndexedCities(folder), Fresh());
+    EXPECT_EQ(LoadIndexedCities(folder, QString()), Fresh());
     EXPECT_EQ(Contents(path), good);
+}
+
+// The index made at build time serves a new user: nothing is made or
+// written in the cache; one made from another libgeonames is passed over.
+TEST(CityCache, TheInstalledIndexServesANewUser)
+{
+    QTemporaryDir home;
+    const QString folder = home.path() + QStringLiteral("/cache/velmora");
+    EXPECT_EQ(ReadCityCache(InstalledCityIndex(), *GeonamesStamp()), Fresh());
+    EXPECT_EQ(LoadIndexedCities(folder, InstalledCityIndex()), Fresh());
+    EXPECT_FALSE(QFileInfo::exists(folder));
+
+    CacheStamp older = *GeonamesStamp();
+    older.LibrarySize += 1;
+    const QString stale = home.path() + QStringLiteral("/cities.bin");
+    ASSERT_TRUE(WriteCityCache(stale, older, Fresh()));
+    EXPECT_EQ(LoadIndexedCities(folder, stale), Fresh());
+    EXPECT_TRUE(ReadCityCache(folder + QStringLiteral("/cities.bin"), *GeonamesStamp()));
+}
+
+// A link of the cache's name is replaced by the new file; what it pointed
+// to is never written.
+TEST(CityCache, ALinkIsReplacedNotFollowed)
+{
+    QTemporaryDir home;
+    const QString notes = home.path() + QStringLiteral("/notes.txt");
+    Write(notes, "my notes\n");
+    const QString folder = home.path() + QStringLiteral("/velmora");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/cities.bin");
+    ASSERT_TRUE(QFile::link(notes, path));
+    EXPECT_EQ(LoadIndexedCities(folder, QString()), Fresh());
+    EXPECT_EQ(Contents(notes), QByteArray("my notes\n"));
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_TRUE(ReadCityCache(path, *GeonamesStamp()));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
 }
 
 // What cannot be read or written costs only the time of a fresh index.
@@ -116,15 +152,15 @@ TEST(CityCache, NoCacheWhereItCannotBeKept)
     const QString path = folder + QStringLiteral("/cities.bin");
 
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    EXPECT_EQ(LoadIndexedCities(folder), Fresh()) << "a FIFO is neither read nor replaced";
+    EXPECT_EQ(LoadIndexedCities(folder, QString()), Fresh()) << "a FIFO is neither read nor replaced";
     EXPECT_FALSE(QFileInfo(path).isFile());
     ASSERT_TRUE(QFile::remove(path));
 
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("cities.bin")));
-    EXPECT_EQ(LoadIndexedCities(folder), Fresh()) << "a folder is not replaced";
+    EXPECT_EQ(LoadIndexedCities(folder, QString()), Fresh()) << "a folder is not replaced";
     EXPECT_TRUE(QFileInfo(path).isDir());
 
-    EXPECT_EQ(LoadIndexedCities(QStringLiteral("/dev/null/velmora")), Fresh());
+    EXPECT_EQ(LoadIndexedCities(QStringLiteral("/dev/null/velmora"), QString()), Fresh());
 
     // Without the table of other names the search goes on with the cities'
     // own names.

@@ -320,9 +320,17 @@
         <source>unknown option &quot;%1&quot;</source>
         <translation>неизвестный параметр «%1»</translation>
     </message>
+    <message>
+        <source>--fold goes with --place or --tz</source>
+        <translation>--fold указывается вместе с --place или --tz</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
+    <message>
+        <source>Try &apos;velmora-chart --help&apos;.</source>
+        <translation>Подробнее: «velmora-chart --help».</translation>
+    </message>
     <message>
         <source>usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]
        velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]
@@ -333,9 +341,12 @@
        velmora-chart --batch [--header | --json] [--fold earlier|later] &lt; cases.csv
 
 Prints the four pillars and the year and month squares of a local clock
-moment. The year has four digits. The correction is the clock&apos;s offset
-from Universal Time in whole hours (-23..23, default 5), or exact as H:MM or
-H:MM:SS (5:30, -9:30); the longitude defaults to 060:36E.
+moment. The year has four digits; charts compute from 01.01.0001 up to the
+start of spring 3003 (2 to 6 February 3003 on the clock, by the offset), where
+the built-in ephemeris ends, and a later date is an error. The correction is
+the clock&apos;s offset from Universal Time in whole hours (-23..23, default 5),
+or exact as H:MM or H:MM:SS (5:30, -9:30, 2:30:17: minutes and seconds of two
+digits, the whole within -23..23); the longitude defaults to 060:36E.
 --place NAME takes the longitude and the time zone of the city of that name
 (Russian, Latin or former name, e.g. Казань, Kazan or Свердловск; the largest
 of namesakes, or &quot;Заречный, Свердловская&quot; for the one of a region or
@@ -345,8 +356,9 @@ longitude. Both use the clock&apos;s exact offset at that date and time (summer
 time, old zone changes and offsets such as +5:30 or a town&apos;s mean time
 +2:30:17 included). A local time that was skipped or that happened twice when
 the clocks were moved is an error naming both offsets, unless --fold earlier
-(the offset before the move) or --fold later (after it) chooses. The place
-used is printed above the table, or as &quot;place&quot; in the JSON.
+(the offset before the move) or --fold later (after it) chooses; --fold goes
+with --place, --tz or --batch. The place used is printed above the table, or
+as &quot;place&quot; in the JSON.
 
 With --batch, each input line is DD.MM.YYYY,HH:MM,CORR,DDD:MM,H (H is E or W);
 CORR may be an IANA zone instead: 01.07.1985,10:00,Europe/Moscow,037:37,E.
@@ -391,10 +403,15 @@ With --batch --json a sixth field of a line (male, female, м or ж) adds the
 moment to MINUTES after it, each with the local clock time from which it
 holds and the time at which the next begins, to the second, and what changed
 there (hour, day, month, year, yearSquare, monthSquare). A span past
-01.01.0001 or 31.12.5000 is cut there and says so. --json writes
+01.01.0001 or the last computable moment is cut there and says so. The span
+is real time; with --place or --tz each time is that zone&apos;s clock reading,
+followed by its offset when it differs from the moment&apos;s (&quot;01:30:00 +3&quot;).
+--json writes
   {&quot;input&quot;:CASE,&quot;around&quot;:[{&quot;from&quot;:&quot;DD.MM.YYYY HH:MM:SS&quot;,&quot;to&quot;:..,
    &quot;pillars&quot;:{..},&quot;yearSquare&quot;:..,&quot;monthSquare&quot;:..,&quot;changes&quot;:[..]},..]}
-with &quot;cut&quot;:true after a cut. Without --around, --json ends a chart with
+with &quot;cut&quot;:true after a cut, and &quot;offset&quot; (of from) and &quot;toOffset&quot; (of to)
+after &quot;to&quot; on a reading of another offset. Without --around, --json ends a
+chart with
   &quot;nearestChange&quot;:{&quot;what&quot;:[&quot;hour&quot;,..],&quot;minutes&quot;:M}
 the change nearest to the moment, M negative when it came before.
 
@@ -420,9 +437,13 @@ English; the chart itself is Russian in every locale.
                      &lt; cases.csv
 
 Печатает четыре столпа и квадраты года и месяца для момента по местным
-часам. Год пишется четырьмя цифрами. Поправка — сдвиг часов от всемирного
-времени в целых часах (-23..23, по умолчанию 5) или точный, в виде Ч:ММ или
-Ч:ММ:СС (5:30, -9:30); долгота по умолчанию 060:36E.
+часам. Год пишется четырьмя цифрами; карты вычисляются с 01.01.0001 до начала
+весны 3003 года (со 2 по 6 февраля 3003 года по часам, в зависимости от
+сдвига), где кончается встроенная эфемерида, а более поздняя дата — ошибка.
+Поправка — сдвиг часов от всемирного времени в целых часах (-23..23, по
+умолчанию 5) или точный, в виде Ч:ММ или Ч:ММ:СС (5:30, -9:30, 2:30:17:
+минуты и секунды двумя цифрами, весь сдвиг в пределах -23..23); долгота по
+умолчанию 060:36E.
 --place ГОРОД берет долготу и часовой пояс города с этим названием
 (русским, латинским или прежним, например Казань, Kazan или Свердловск; из
 одноименных — самого крупного, а «Заречный, Свердловская» — того, что в этой
@@ -433,8 +454,8 @@ English; the chart itself is Russian in every locale.
 вроде +5:30 или местного среднего времени города +2:30:17). Местное время,
 которого не было или которое было дважды при переводе часов, — ошибка с
 обоими сдвигами, если не выбрать --fold earlier (сдвиг до перевода) или
---fold later (после него). Выбранное место печатается над таблицей или
-попадает в JSON как «place».
+--fold later (после него); --fold указывается с --place, --tz или --batch.
+Выбранное место печатается над таблицей или попадает в JSON как «place».
 
 С --batch каждая строка ввода — ДД.ММ.ГГГГ,ЧЧ:ММ,ПОПР,ГГГ:ММ,П (П — E или W);
 вместо ПОПР можно указать пояс IANA: 01.07.1985,10:00,Europe/Moscow,037:37,E.
@@ -479,10 +500,15 @@ UTF-8, и управляющие символы выводятся с U+FFFD н�
 до МИНУТ после него, каждую с местным временем по часам, с которого она
 действует, и временем начала следующей, с точностью до секунды, и с тем, что
 там сменилось (hour, day, month, year, yearSquare, monthSquare). Промежуток
-за 01.01.0001 или 31.12.5000 обрезается там, о чем говорится. --json пишет
+за 01.01.0001 или за последним вычислимым моментом обрезается там, о чем
+говорится. Промежуток — реальное время; с --place или --tz каждое время — это
+показание часов пояса, а если его сдвиг не тот, что у момента, за ним идет
+сдвиг («01:30:00 +3»). --json пишет
   {&quot;input&quot;:CASE,&quot;around&quot;:[{&quot;from&quot;:&quot;DD.MM.YYYY HH:MM:SS&quot;,&quot;to&quot;:..,
    &quot;pillars&quot;:{..},&quot;yearSquare&quot;:..,&quot;monthSquare&quot;:..,&quot;changes&quot;:[..]},..]}
-с &quot;cut&quot;:true после обрезки. Без --around --json заканчивает карту ключом
+с &quot;cut&quot;:true после обрезки и с &quot;offset&quot; (для from) и &quot;toOffset&quot; (для to)
+после &quot;to&quot;, когда показание с другим сдвигом. Без --around --json
+заканчивает карту ключом
   &quot;nearestChange&quot;:{&quot;what&quot;:[&quot;hour&quot;,..],&quot;minutes&quot;:M}
 — ближайшей к моменту сменой; M отрицательно, если она была раньше.
 
@@ -496,10 +522,6 @@ UTF-8, и управляющие символы выводятся с U+FFFD н�
 Сообщения выводятся по-русски при русской локали (LANG=ru_RU.UTF-8), иначе
 по-английски; сама карта на русском при любой локали.
 </translation>
-    </message>
-    <message>
-        <source>Try &apos;velmora-chart --help&apos;.</source>
-        <translation>Подробнее: «velmora-chart --help».</translation>
     </message>
 </context>
 <context>

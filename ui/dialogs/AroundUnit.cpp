@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ChangeText.h"
+#include "SpanClock.h"
 #include "DialogTables.h"
 #include "Fonts.h"
 #include "PillarOrder.h"
@@ -71,9 +72,10 @@ void TAroundDialog::createControls()
     layout->addWidget(AroundTable, 1);
 }
 
-std::string TAroundDialog::setInput(const ChartInput &input, int minutes)
+std::string TAroundDialog::setInput(const ChartInput &input, const QByteArray &zone, int minutes)
 {
     m_input = input;
+    m_zone = zone;
     m_chosen.reset();
     const QSignalBlocker quiet(AroundMinutes);
     AroundMinutes->setValue(minutes);
@@ -106,8 +108,8 @@ std::string TAroundDialog::showSpan()
 
 void TAroundDialog::showRange(int row, const ChartRange &range)
 {
-    AroundTable->setItem(row, 0, TextItem(ClockTimeText(ClockTimeAt(m_input, range.From))));
-    AroundTable->setItem(row, 1, TextItem(ClockTimeText(ClockTimeAt(m_input, range.To))));
+    AroundTable->setItem(row, 0, TextItem(readingText(range.From)));
+    AroundTable->setItem(row, 1, TextItem(readingText(range.To)));
     int column = 2;
     for (const Pillar *pillar : PillarsInDisplayOrder(range.Result)) {
         AroundTable->setItem(row, column++, TokenItem(pillar->Stem));
@@ -116,6 +118,11 @@ void TAroundDialog::showRange(int row, const ChartRange &range)
     AroundTable->setItem(row, column++, TextItem(std::to_string(range.Result.YearSquare[1][1])));
     AroundTable->setItem(row, column++, TextItem(std::to_string(range.Result.MonthSquare[1][1])));
     AroundTable->setItem(row, column, TextItem(ChangeWords(range.Changes)));
+}
+
+std::string TAroundDialog::readingText(std::int64_t seconds) const
+{
+    return SpanClockText(m_input, SpanClockAt(m_input, m_zone, seconds));
 }
 
 void TAroundDialog::AroundMinutesChange()
@@ -131,7 +138,8 @@ void TAroundDialog::AroundTableChoose()
     if (!m_span || row < 0)
         return;
     const std::int64_t from = m_span->Ranges[std::size_t(row)].From;
-    m_chosen = ClockTimeAt(m_input, WholeMinuteFrom(from, ClockTimeAt(m_input, from)));
+    const std::int64_t minute = WholeMinuteFrom(from, SpanClockAt(m_input, m_zone, from).Time);
+    m_chosen = SpanClockAt(m_input, m_zone, minute).Time;
     accept();
 }
 

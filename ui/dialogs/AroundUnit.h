@@ -26,14 +26,16 @@ class TAroundDialog : public QDialog
 public:
     explicit TAroundDialog(QWidget *parent = nullptr);
 
-    // The entered chart input and the span in minutes (1..1440); the
-    // chart's message when a chart of the span cannot be computed, else
-    // nothing.
-    std::string setInput(const ChartInput &input, int minutes);
+    // The entered chart input, the zone of the window's place (empty when
+    // there is none: the times are then read on the entered offset) and the
+    // span in minutes (1..1440); the chart's message when a chart of the
+    // span cannot be computed, else nothing.
+    std::string setInput(const ChartInput &input, const QByteArray &zone, int minutes);
     int minutes() const;
     // Called when the user changes the span.
     void onMinutesChanged(std::function<void(int)> handler) { m_onMinutesChanged = std::move(handler); }
-    // The first whole minute of the chosen row's chart, once a row is chosen.
+    // The first whole minute of the chosen row's chart on the zone's clock,
+    // once a row is chosen.
     const std::optional<ClockTime> &chosen() const { return m_chosen; }
 
     // Handlers.
@@ -47,11 +49,13 @@ private:
     void createControls();
     std::string showSpan();
     void showRange(int row, const ChartRange &range);
+    std::string readingText(std::int64_t seconds) const;
 
     QLabel *AroundWarning = nullptr;
     QSpinBox *AroundMinutes = nullptr;
     QTableWidget *AroundTable = nullptr;
     ChartInput m_input;
+    QByteArray m_zone;
     std::optional<ChartSpan> m_span;
     std::optional<ClockTime> m_chosen;
     std::function<void(int)> m_onMinutesChanged;

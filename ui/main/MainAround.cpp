@@ -84,7 +84,7 @@ void TMainForm::NAroundClick()
             }
         });
     }
-    const std::string error = m_aroundDialog->setInput(*input, storedSpan());
+    const std::string error = m_aroundDialog->setInput(*input, m_place ? m_place->Zone : QByteArray(), storedSpan());
     if (!error.empty()) {
         ShowMessage(this, QString::fromStdString(error));
         return;
