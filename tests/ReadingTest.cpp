@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // The reading of a chart from the published tables, typed here once: hidden
-// stems, ten gods, twelve stages, melodies and voids over all their inputs.
+// stems, ten gods, twelve stages, melodies and voids over all their inputs;
+// relations and stars on charts worked by hand; the text of one real chart.
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
+#include "Chart.h"
 #include "Reading.h"
+#include "ReadingText.h"
 
 namespace {
 
@@ -161,4 +164,110 @@ TEST(Reading, VoidsOfAllSixDecades)
             const Sign sign{k, (start + k) % 12};
             EXPECT_EQ(VoidOf(sign), empty) << sign.Stem << " " << sign.Branch;
         }
+}
+
+namespace {
+
+// The relations and the stars lines of the text of a reading.
+std::pair<std::string, std::string> RelationsAndStars(const ChartSigns &signs)
+{
+    const std::vector<std::string> lines = ReadingLines(ReadChart(signs));
+    return {lines.at(7), lines.at(8)};
+}
+
+} // namespace
+
+TEST(Reading, RelationsAndStarsOfHandWorkedCharts)
+{
+    struct Case {
+        const char *name;
+        ChartSigns signs; // hour, day, month, year
+        const char *relations;
+        const char *stars;
+    };
+    const Case cases[] = {
+        {"water union, dragon punishes itself, stars of branches",
+         {{Ren, Monkey}, {Jia, Rat}, {Geng, Dragon}, {Geng, Dragon}},
+         "Связи: Наказание (Месяц, Год); Тройственный союз (Час, День, Месяц, Год); Столкновение стволов (День, "
+         "Месяц); Столкновение стволов (День, Год)",
+         "Звёзды: Великолепный зонт от ветви года (Месяц); Великолепный зонт от ветви дня (Месяц, Год); Генерал от "
+         "ветви года (День); Небесная добродетель от ветви месяца (Час); Лунная добродетель от ветви месяца (Час)"},
+        {"half fire union, horse punishes itself, stars of stems",
+         {{Jia, Horse}, {Bing, Horse}, {Yi, Snake}, {Ren, Tiger}},
+         "Связи: Вред (Месяц, Год); Наказание (Час, День); Наказание (Месяц, Год); Половина союза (Час, День, Год); "
+         "Столкновение стволов (День, Год)",
+         "Звёзды: Благородный человек от ствола года (Месяц); Процветание от ствола дня (Месяц); Клинок от ствола дня "
+         "(Час, День); Генерал от ветви года (Час, День); Генерал от ветви дня (Час)"},
+        {"rat and rabbit, a branch-valued heavenly virtue",
+         {{Ji, Snake}, {Jia, Tiger}, {Bing, Rat}, {Ding, Rabbit}},
+         "Связи: Вред (Час, День); Наказание (Час, День); Наказание (Месяц, Год); Слияние стволов (Час, День)",
+         "Звёзды: Академик от ствола дня (Час); Процветание от ствола дня (День); Клинок от ствола дня (Год); Ямская "
+         "лошадь от ветви года (Час); Цветок любви от ветви года (Месяц); Цветок любви от ветви дня (Год); Небесная "
+         "добродетель от ветви месяца (Час)"},
+        {"spring gathering",
+         {{Wu, Tiger}, {Yi, Rabbit}, {Geng, Dragon}, {Jia, Dragon}},
+         "Связи: Вред (День, Месяц); Вред (День, Год); Наказание (Месяц, Год); Сезонное собрание (Час, День, Месяц, "
+         "Год); Слияние стволов (День, Месяц); Столкновение стволов (Месяц, Год)",
+         "Звёзды: Процветание от ствола дня (День); Ямская лошадь от ветви года (Час); Великолепный зонт от ветви "
+         "года (Месяц)"},
+        {"nothing", {{Jia, Monkey}, {Jia, Monkey}, {Jia, Monkey}, {Jia, Monkey}}, "Связи: нет", "Звёзды: нет"},
+    };
+    for (const Case &c : cases) {
+        const auto [relations, stars] = RelationsAndStars(c.signs);
+        // The lines again as they are, since the comparison shows them escaped.
+        EXPECT_EQ(relations, c.relations) << c.name << "\n" << relations;
+        EXPECT_EQ(stars, c.stars) << c.name << "\n" << stars;
+    }
+}
+
+// The ox and the goat are both зем, the dragon and the dog both ЗЕМ: the
+// two charts show the same tokens and read differently.
+TEST(Reading, SameTokensDifferentReadings)
+{
+    const ChartSigns ox{{Jia, Rat}, {Ji, Ox}, {Wu, Dragon}, {Geng, Monkey}};
+    const ChartSigns goat{{Jia, Rat}, {Ji, Goat}, {Wu, Dog}, {Geng, Monkey}};
+    for (PillarName p : PillarNames)
+        EXPECT_EQ(TokensOf(SignOf(ox, p)), TokensOf(SignOf(goat, p)));
+    EXPECT_EQ(RelationsAndStars(ox),
+              (std::pair<std::string, std::string>{
+                  "Связи: Соединение (Час, День); Тройственный союз (Час, Месяц, Год); Слияние стволов (Час, День); "
+                  "Столкновение стволов (Час, Год)",
+                  "Звёзды: Благородный человек от ствола дня (Час, Год); Благородный человек от ствола года (День); "
+                  "Великолепный зонт от ветви года (Месяц); Генерал от ветви года (Час)"}));
+    EXPECT_EQ(RelationsAndStars(goat),
+              (std::pair<std::string, std::string>{
+                  "Связи: Вред (Час, День); Наказание (День, Месяц); Половина союза (Час, Год); Слияние стволов (Час, "
+                  "День); Столкновение стволов (Час, Год)",
+                  "Звёзды: Благородный человек от ствола дня (Час, Год); Благородный человек от ствола года (День); "
+                  "Цветок любви от ветви дня (Час); Генерал от ветви года (Час)"}));
+}
+
+// 15.07.1985 10:00 in Kazan (UT+4 that summer, 49°07' E): 辛巳 hour, 乙卯 day,
+// 癸未 month, 乙丑 year, worked out by hand from the rules.
+TEST(Reading, TextOfARealChart)
+{
+    const ChartOutcome outcome = ComputeChart({15, 7, 1985, 10, 0, 4, 49, 7, "E"});
+    ASSERT_TRUE(outcome.Details) << outcome.Error;
+    const std::vector<std::string> expected{
+        "Разбор карты",
+        "Господин дня: Инь Дерево",
+        "Час: мет Инь Металл, Семь убийств; Змея; скрытые: ОГО Ян Огонь (Ранящий чиновник), МЕТ Ян Металл (Прямой "
+        "чиновник), ЗЕМ Ян Земля (Прямое богатство); Омовение; Металл белого воска",
+        "День: дер Инь Дерево; Кролик; скрытые: дер Инь Дерево (Друг); Должность; Вода большого ручья",
+        "Месяц: вод Инь Вода, Косвенный ресурс; Коза; скрытые: зем Инь Земля (Косвенное богатство), ого Инь Огонь "
+        "(Бог еды), дер Инь Дерево (Друг); Вскармливание; Дерево ивы",
+        "Год: дер Инь Дерево, Друг; Бык; скрытые: зем Инь Земля (Косвенное богатство), вод Инь Вода (Косвенный "
+        "ресурс), мет Инь Металл (Семь убийств); Упадок; Металл в море; пустота",
+        "Пустота дня: Крыса, Бык; года: Собака, Свинья",
+        "Связи: Столкновение (Месяц, Год); Наказание (Месяц, Год); Половина союза (День, Месяц); Столкновение "
+        "стволов (Час, День); Столкновение стволов (Час, Год)",
+        "Звёзды: Процветание от ствола дня (День); Ямская лошадь от ветви дня (Час); Великолепный зонт от ветви дня "
+        "(Месяц)",
+        "Стихии: Дерево 3, Огонь 1, Земля 2, Металл 1, Вода 1; в скрытых: Дерево 2, Огонь 2, Земля 3, Металл 2, "
+        "Вода 1",
+    };
+    const std::vector<std::string> lines = ReadingLines(ReadChart(SignsOf(*outcome.Details)));
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i << ":\n" << lines[i];
 }
