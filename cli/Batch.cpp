@@ -10,6 +10,7 @@
 #include "ChartFormat.h"
 #include "ChartRequest.h"
 #include "LuckFormat.h"
+#include "ReadingFormat.h"
 #include "Messages.h"
 #include "PlaceOption.h"
 #include "SystemError.h"
@@ -63,8 +64,12 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
             const std::string input = CsvLineOf(*request.Input);
             if (!json)
                 return FormatCsv(input, *outcome.Details);
-            const std::string object = FormatJson(input, *outcome.Details);
-            return luck ? JsonWithKey(object, "luck", luck->Json) : object;
+            std::string object = FormatJson(input, *outcome.Details);
+            if (luck)
+                object = JsonWithKey(object, "luck", luck->Json);
+            if (batch.Reading)
+                object = JsonWithKey(object, "reading", FormatReadingJson(ReadChart(SignsOf(*outcome.Details))));
+            return object;
         }
         error = ToolMessage(outcome.Details ? std::string(Messages::EphemerisRange) : outcome.Error);
     }

@@ -15,6 +15,7 @@ struct BatchOptions {
     bool Json = false;
     bool Header = false;                // a first line naming the CSV columns
     Fold SkippedOrDoubled = Fold::None; // which offset such a time in a zone takes
+    bool Reading = false;               // each JSON chart with its "reading"
 };
 
 struct BatchOutcome {

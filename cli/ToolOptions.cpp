@@ -22,6 +22,7 @@ constexpr OptionSpec Specs[] = {
     {"--json", &ToolOptions::Json},
     {"--batch", &ToolOptions::Batch},
     {"--header", &ToolOptions::Header},
+    {"--reading", &ToolOptions::Reading},
     {"--correction", nullptr, &ToolOptions::Correction},
     {"--longitude", nullptr, &ToolOptions::Longitude},
     {"--place", nullptr, &ToolOptions::Place},
@@ -65,6 +66,10 @@ std::optional<std::string> Conflict(const ToolOptions &options)
     if (options.Around && (options.Batch || options.Luck || options.Pdf || options.Png))
         return Filled(Translate(
             "ToolOptions", "--around lists the charts of a span; it does not go with --batch, --luck, --pdf or --png"));
+    if (options.Reading && options.Around)
+        return Filled(Translate("ToolOptions", "--reading reads a single chart; it does not go with --around"));
+    if (options.Reading && options.Batch && !options.Json)
+        return Filled(Translate("ToolOptions", "--batch takes --reading with --json only"));
     if (options.Batch) {
         if (options.Luck)
             return Filled(Translate("ToolOptions",

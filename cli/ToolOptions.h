@@ -23,6 +23,7 @@ struct ToolOptions {
     bool Batch = false;
     bool Header = false;
     bool Help = false;
+    bool Reading = false; // the chart's reading after the chart
 };
 
 // The options, or the usage error (one line) when an option is unknown, lacks

@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include "AroundFormat.h"
+#include "ReadingFormat.h"
+#include "ReadingText.h"
 #include "Batch.h"
 #include "ChartFiles.h"
 #include "ChartFormat.h"
@@ -30,7 +32,8 @@ constexpr char Usage[] =
     QT_TRANSLATE_NOOP("Usage",
                       "usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]\n"
                       "       velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]\n"
-                      "       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)\n"
+                      "       (any single chart also takes --luck male|female, --reading, --pdf FILE,\n"
+                      "       --png FILE)\n"
                       "       velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]\n"
                       "                     [--fold earlier|later] [--json]\n"
                       "       velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]\n"
@@ -93,7 +96,23 @@ constexpr char Usage[] =
                       "   \"branch\":B},..]},..],\"gua\":{\"number\":N,\"group\":\"east\"|\"west\",\n"
                       "   \"favourable\":[\"SE\",..],\"unfavourable\":[..]}}\n"
                       "With --batch --json a sixth field of a line (male, female, м or ж) adds the\n"
-                      "\"luck\" object to that line; CSV output takes no sixth field.\n"
+                      "\"luck\" object to that line; CSV output takes no sixth field. The text names\n"
+                      "the directions in Russian letters (С, СВ, В, ЮВ, Ю, ЮЗ, З, СЗ); the JSON keeps\n"
+                      "the compass codes.\n"
+                      "\n"
+                      "--reading adds the chart's reading after the chart (and after the luck\n"
+                      "pillars): the day master, each pillar's stem and branch by name, the ten gods\n"
+                      "of its stem and of its branch's hidden stems, the twelve stages, the na-yin,\n"
+                      "the void, the relations between the pillars, the symbolic stars and the\n"
+                      "elements, by the rules that velmora-chart(1) lists. --json adds\n"
+                      "  \"reading\":{\"dayMaster\":S,\"pillars\":{\"hour\":{\"stem\",\"stemName\",\"branch\",\n"
+                      "   \"branchName\",\"god\",\"hidden\":[{\"stem\",\"name\",\"god\"},..],\"stage\",\"nayin\",\n"
+                      "   \"void\"},\"day\":{..},\"month\":{..},\"year\":{..}},\"void\":{\"day\":[..],\"year\":[..]},\n"
+                      "   \"relations\":[{\"kind\",\"pillars\":[..]},..],\"stars\":[{\"name\",\"from\",\n"
+                      "   \"pillars\":[..]},..],\"elements\":{\"visible\":{..},\"hidden\":{..}}}\n"
+                      "(the day's \"god\" is null; \"from\" is dayStem, yearStem, dayBranch, yearBranch\n"
+                      "or monthBranch; pillars are hour, day, month, year), and --batch --json\n"
+                      "--reading adds it to every chart line.\n"
                       "\n"
                       "--around MINUTES (1..1440) lists every distinct chart from MINUTES before the\n"
                       "moment to MINUTES after it, each with the local clock time from which it\n"
@@ -160,7 +179,8 @@ int UsageError(const std::string &message)
 // The chart's output, with the place used when an option gave one and the
 // luck pillars when --luck asked for them.
 void PrintChart(const ChartInput &input, const ChartDetails &details, const PlaceOutcome &placed,
-                const std::optional<LuckOutput> &luck, bool json, const SolarTermOptions &terms)
+                const std::optional<LuckOutput> &luck, const std::optional<ChartReading> &reading, bool json,
+                const SolarTermOptions &terms)
 {
     if (json) {
         std::string object = FormatJson(CsvLineOf(input), details);
@@ -168,13 +188,15 @@ void PrintChart(const ChartInput &input, const ChartDetails &details, const Plac
             object = JsonWithPlace(object, *placed.Used);
         if (luck)
             object = JsonWithKey(object, "luck", luck->Json);
+        if (reading)
+            object = JsonWithKey(object, "reading", FormatReadingJson(*reading));
         if (const auto nearest = FindNearestChange(input, terms))
             object = JsonWithKey(object, "nearestChange", NearestChangeJson(*nearest));
         std::cout << object << "\n";
         return;
     }
     std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatTable(details.Result)
-              << (luck ? luck->Text : "");
+              << (luck ? luck->Text : "") << (reading ? "\n" + FormatReadingText(*reading) : "");
 }
 
 // The charts of the span around the moment; the error when a chart of it
@@ -231,9 +253,12 @@ int RunSingle(const ToolOptions &options)
                 outcome = {std::nullopt, Messages::EphemerisRange};
         }
         if (outcome.Details) {
-            PrintChart(*request.Input, *outcome.Details, placed, luck, options.Json, terms);
+            const std::optional<ChartReading> reading =
+                options.Reading ? std::optional(ReadChart(SignsOf(*outcome.Details))) : std::nullopt;
+            PrintChart(*request.Input, *outcome.Details, placed, luck, reading, options.Json, terms);
             const SharedChart shared{*request.Input, outcome.Details->Result, PlaceName(placed),
-                                     luck ? luck->Text : std::string()};
+                                     luck ? luck->Text : std::string(),
+                                     reading ? FormatReadingText(*reading) : std::string()};
             const bool saved = WriteChartFiles(shared, options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
             return saved ? 0 : 1;
         }
@@ -269,7 +294,8 @@ int Run(const ToolOptions &options)
     }
     if (!options.Batch)
         return RunSingle(options);
-    const BatchOutcome outcome = RunBatch(std::cin, std::cout, {options.Json, options.Header, FoldOf(options)});
+    const BatchOutcome outcome =
+        RunBatch(std::cin, std::cout, {options.Json, options.Header, FoldOf(options), options.Reading});
     if (!outcome.Failure.empty()) {
         std::cerr << "velmora-chart: " << outcome.Failure << "\n";
         return 1;

@@ -1,15 +1,30 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "LuckText.h"
 
+#include <string_view>
+#include <utility>
+
 #include <cstdio>
 
 namespace {
+
+// The compass codes of the Gua table in Russian letters.
+std::string RussianPoint(std::string_view point)
+{
+    static constexpr std::pair<std::string_view, const char *> Points[] = {
+        {"N", "С"}, {"NE", "СВ"}, {"E", "В"}, {"SE", "ЮВ"}, {"S", "Ю"}, {"SW", "ЮЗ"}, {"W", "З"}, {"NW", "СЗ"},
+    };
+    for (const auto &[code, russian] : Points)
+        if (code == point)
+            return russian;
+    return std::string(point);
+}
 
 std::string Joined(const std::array<const char *, 4> &points)
 {
     std::string text;
     for (const char *point : points)
-        text += (text.empty() ? "" : ", ") + std::string(point);
+        text += (text.empty() ? "" : ", ") + RussianPoint(point);
     return text;
 }
 

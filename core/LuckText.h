@@ -23,8 +23,9 @@ std::string ClockMomentText(const ClockMoment &moment);
 // рождения, 25.11.1988 в 15:00."
 std::string LuckSentence(const LuckChart &luck, Sex sex);
 
-// "Гуа 6, западная группа. Благоприятные направления: W, NE, SW, NW;
-// неблагоприятные: SE, E, N, S."
+// "Гуа 6, западная группа. Благоприятные направления: З, СВ, ЮЗ, СЗ;
+// неблагоприятные: ЮВ, В, С, Ю." (the compass points in Russian letters:
+// С, СВ, В, ЮВ, Ю, ЮЗ, З, СЗ).
 std::string GuaSentence(const Gua &gua);
 
 // The ages and the years a luck pillar covers: "2-11", "1988-1997".

@@ -18,7 +18,7 @@ std::string PillarLine(const PillarReading &p, PillarName pillar)
     std::string line = PillarWord(pillar) + ": " + StemText(p.StemBranch.Stem);
     if (p.StemGod)
         line += ", " + GodName(*p.StemGod);
-    line += "; " + BranchName(p.StemBranch.Branch) + "; скрытые: ";
+    line += "; " + BranchText(p.StemBranch.Branch) + "; скрытые: ";
     for (std::size_t i = 0; i < p.Hidden.size(); ++i)
         line += (i ? ", " : "") + StemText(p.Hidden[i].Stem) + " (" + GodName(p.Hidden[i].God) + ")";
     line += "; " + StageName(p.Stage) + "; " + NayinName(p.Nayin);
@@ -70,13 +70,20 @@ std::string SourceWords(StarSource from)
 
 std::string StemText(std::int32_t stem) { return StemToken(stem) + " " + StemName(stem); }
 
-std::vector<std::string> ReadingLines(const ChartReading &reading)
+std::string BranchText(std::int32_t branch) { return TokensOf({branch % 2, branch}).Branch + " " + BranchName(branch); }
+
+std::string FormatReadingText(const ChartReading &reading)
 {
-    const std::array<PillarReading, 4> &pillars = reading.Pillars;
-    std::vector<std::string> lines{"Разбор карты", "Господин дня: " + StemName(pillars[1].StemBranch.Stem)};
-    for (std::size_t i = 0; i < PillarNames.size(); ++i)
-        lines.push_back(PillarLine(pillars[i], PillarNames[i]));
-    lines.push_back("Пустота дня: " + VoidText(reading.DayVoid) + "; года: " + VoidText(reading.YearVoid));
+    std::string text;
+    for (const std::string &line : ReadingLines(reading))
+        text += line + "\n";
+    return text;
+}
+
+std::vector<std::string> ReadingSummaryLines(const ChartReading &reading)
+{
+    std::vector<std::string> lines{"Пустота дня: " + VoidText(reading.DayVoid)
+                                   + "; года: " + VoidText(reading.YearVoid)};
     std::vector<std::string> relations;
     for (const Relation &r : reading.Relations)
         relations.push_back(RelationName(r.Kind) + " " + PillarList(r.Pillars));
@@ -87,5 +94,16 @@ std::vector<std::string> ReadingLines(const ChartReading &reading)
     lines.push_back("Звёзды: " + ListOrNone(stars));
     lines.push_back("Стихии: " + ElementCounts(reading.Elements)
                     + "; в скрытых: " + ElementCounts(reading.HiddenElements));
+    return lines;
+}
+
+std::vector<std::string> ReadingLines(const ChartReading &reading)
+{
+    const std::array<PillarReading, 4> &pillars = reading.Pillars;
+    std::vector<std::string> lines{"Разбор карты", "Господин дня: " + StemName(pillars[1].StemBranch.Stem)};
+    for (std::size_t i = 0; i < PillarNames.size(); ++i)
+        lines.push_back(PillarLine(pillars[i], PillarNames[i]));
+    for (std::string &line : ReadingSummaryLines(reading))
+        lines.push_back(std::move(line));
     return lines;
 }

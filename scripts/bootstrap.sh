@@ -16,6 +16,7 @@ tzdata
 qt6-base-dev
 libqt6printsupport6
 libcups2-dev
+nlohmann-json3-dev
 libfontconfig-dev
 qt6-qpa-plugins
 qt6-translations-l10n

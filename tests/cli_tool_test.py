@@ -212,6 +212,37 @@ class JsonOutput(unittest.TestCase):
         self.assertIn("--json", csv_line.stdout.decode())
 
 
+class ReadingOutput(unittest.TestCase):
+    def test_reading_object_single_and_batch(self):
+        """The same reading object from a single chart and from each batch
+        line; the text after the luck pillars; usage errors where it cannot
+        apply."""
+        case = ["15.07.1985", "10:00", "--correction", "4", "--longitude", "049:07E"]
+        single = json.loads(run(case + ["--luck", "male", "--reading", "--json"]).stdout)
+        self.assertEqual(list(single)[-3:], ["luck", "reading", "nearestChange"])
+        reading = single["reading"]
+        self.assertEqual(list(reading), ["dayMaster", "pillars", "void", "relations", "stars", "elements"])
+        self.assertEqual(reading["dayMaster"], "Инь Дерево")
+        self.assertEqual(list(reading["pillars"]), ["hour", "day", "month", "year"])
+        hour = reading["pillars"]["hour"]
+        self.assertEqual(list(hour), ["stem", "stemName", "branch", "branchName", "god", "hidden", "stage",
+                                      "nayin", "void"])
+        self.assertEqual((hour["stemName"], hour["branchName"], hour["god"]), ("Инь Металл", "Змея", "Семь убийств"))
+        self.assertEqual(hour["hidden"][0], {"stem": "ОГО", "name": "Ян Огонь", "god": "Ранящий чиновник"})
+        self.assertIsNone(reading["pillars"]["day"]["god"])
+        self.assertEqual(reading["void"], {"day": ["Крыса", "Бык"], "year": ["Собака", "Свинья"]})
+        self.assertEqual(list(reading["elements"]["visible"]), ["Дерево", "Огонь", "Земля", "Металл", "Вода"])
+        for star in reading["stars"]:
+            self.assertIn(star["from"], ["dayStem", "yearStem", "dayBranch", "yearBranch", "monthBranch"])
+        batch = run(["--batch", "--json", "--reading"], stdin=b"15.07.1985,10:00,4,049:07,E\n").stdout
+        self.assertEqual(json.loads(batch)["reading"], reading)
+        text = run(case + ["--luck", "male", "--reading"]).stdout.decode()
+        self.assertLess(text.index("Гуа"), text.index("\nРазбор карты\nГосподин дня: Инь Дерево\n"))
+        self.assertRegex(text, "Благоприятные направления: [СЮВЗ]")
+        self.assertEqual(run(["--batch", "--reading"], stdin=b"").returncode, 2)
+        self.assertEqual(run(case + ["--reading", "--around", "5"]).returncode, 2)
+
+
 class AroundOutput(unittest.TestCase):
     def test_ranges_follow_each_other_and_the_single_chart_keeps_its_keys(self):
         case = ["15.07.1985", "11:40", "--correction", "4", "--longitude", "049:07E", "--json"]

@@ -324,6 +324,14 @@
         <source>--fold goes with --place or --tz</source>
         <translation>--fold указывается вместе с --place или --tz</translation>
     </message>
+    <message>
+        <source>--reading reads a single chart; it does not go with --around</source>
+        <translation>--reading разбирает одну карту; с --around не указывается</translation>
+    </message>
+    <message>
+        <source>--batch takes --reading with --json only</source>
+        <translation>--batch принимает --reading только вместе с --json</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
@@ -334,7 +342,8 @@
     <message>
         <source>usage: velmora-chart DD.MM.YYYY HH:MM [--correction H] [--longitude DDD:MM{E|W}] [--json]
        velmora-chart DD.MM.YYYY HH:MM --place NAME [--fold earlier|later] [--json]
-       (any single chart also takes --luck male|female, --pdf FILE, --png FILE)
+       (any single chart also takes --luck male|female, --reading, --pdf FILE,
+       --png FILE)
        velmora-chart DD.MM.YYYY HH:MM --tz ZONE [--longitude DDD:MM{E|W}]
                      [--fold earlier|later] [--json]
        velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]
@@ -397,7 +406,23 @@ the year pillar, which changes at the start of spring: male, that year&apos;s st
    &quot;branch&quot;:B},..]},..],&quot;gua&quot;:{&quot;number&quot;:N,&quot;group&quot;:&quot;east&quot;|&quot;west&quot;,
    &quot;favourable&quot;:[&quot;SE&quot;,..],&quot;unfavourable&quot;:[..]}}
 With --batch --json a sixth field of a line (male, female, м or ж) adds the
-&quot;luck&quot; object to that line; CSV output takes no sixth field.
+&quot;luck&quot; object to that line; CSV output takes no sixth field. The text names
+the directions in Russian letters (С, СВ, В, ЮВ, Ю, ЮЗ, З, СЗ); the JSON keeps
+the compass codes.
+
+--reading adds the chart&apos;s reading after the chart (and after the luck
+pillars): the day master, each pillar&apos;s stem and branch by name, the ten gods
+of its stem and of its branch&apos;s hidden stems, the twelve stages, the na-yin,
+the void, the relations between the pillars, the symbolic stars and the
+elements, by the rules that velmora-chart(1) lists. --json adds
+  &quot;reading&quot;:{&quot;dayMaster&quot;:S,&quot;pillars&quot;:{&quot;hour&quot;:{&quot;stem&quot;,&quot;stemName&quot;,&quot;branch&quot;,
+   &quot;branchName&quot;,&quot;god&quot;,&quot;hidden&quot;:[{&quot;stem&quot;,&quot;name&quot;,&quot;god&quot;},..],&quot;stage&quot;,&quot;nayin&quot;,
+   &quot;void&quot;},&quot;day&quot;:{..},&quot;month&quot;:{..},&quot;year&quot;:{..}},&quot;void&quot;:{&quot;day&quot;:[..],&quot;year&quot;:[..]},
+   &quot;relations&quot;:[{&quot;kind&quot;,&quot;pillars&quot;:[..]},..],&quot;stars&quot;:[{&quot;name&quot;,&quot;from&quot;,
+   &quot;pillars&quot;:[..]},..],&quot;elements&quot;:{&quot;visible&quot;:{..},&quot;hidden&quot;:{..}}}
+(the day&apos;s &quot;god&quot; is null; &quot;from&quot; is dayStem, yearStem, dayBranch, yearBranch
+or monthBranch; pillars are hour, day, month, year), and --batch --json
+--reading adds it to every chart line.
 
 --around MINUTES (1..1440) lists every distinct chart from MINUTES before the
 moment to MINUTES after it, each with the local clock time from which it
@@ -428,7 +453,8 @@ English; the chart itself is Russian in every locale.
                      [--json]
        velmora-chart ДД.ММ.ГГГГ ЧЧ:ММ --place ГОРОД [--fold earlier|later]
                      [--json]
-       (одна карта принимает также --luck male|female, --pdf ФАЙЛ, --png ФАЙЛ)
+       (одна карта принимает также --luck male|female, --reading, --pdf ФАЙЛ,
+       --png ФАЙЛ)
        velmora-chart ДД.ММ.ГГГГ ЧЧ:ММ --tz ПОЯС [--longitude ГГГ:ММ{E|W}]
                      [--fold earlier|later] [--json]
        velmora-chart ДД.ММ.ГГГГ ЧЧ:ММ --around МИНУТЫ [параметры места]
@@ -494,7 +520,23 @@ UTF-8, и управляющие символы выводятся с U+FFFD н�
    &quot;branch&quot;:B},..]},..],&quot;gua&quot;:{&quot;number&quot;:N,&quot;group&quot;:&quot;east&quot;|&quot;west&quot;,
    &quot;favourable&quot;:[&quot;SE&quot;,..],&quot;unfavourable&quot;:[..]}}
 С --batch --json шестое поле строки (male, female, м или ж) добавляет к этой
-строке объект «luck»; вывод CSV шестого поля не принимает.
+строке объект «luck»; вывод CSV шестого поля не принимает. Текст называет
+направления русскими буквами (С, СВ, В, ЮВ, Ю, ЮЗ, З, СЗ); JSON сохраняет коды
+сторон света.
+
+--reading добавляет после карты (и после тактов удачи) ее разбор: господина
+дня, ствол и ветвь каждого столпа по именам, десять божеств ствола и скрытых
+стволов ветви, двенадцать фаз Ци, мелодию (на-инь), пустоту, связи между
+столпами, символические звезды и стихии, по правилам из velmora-chart(1).
+--json добавляет
+  &quot;reading&quot;:{&quot;dayMaster&quot;:S,&quot;pillars&quot;:{&quot;hour&quot;:{&quot;stem&quot;,&quot;stemName&quot;,&quot;branch&quot;,
+   &quot;branchName&quot;,&quot;god&quot;,&quot;hidden&quot;:[{&quot;stem&quot;,&quot;name&quot;,&quot;god&quot;},..],&quot;stage&quot;,&quot;nayin&quot;,
+   &quot;void&quot;},&quot;day&quot;:{..},&quot;month&quot;:{..},&quot;year&quot;:{..}},&quot;void&quot;:{&quot;day&quot;:[..],&quot;year&quot;:[..]},
+   &quot;relations&quot;:[{&quot;kind&quot;,&quot;pillars&quot;:[..]},..],&quot;stars&quot;:[{&quot;name&quot;,&quot;from&quot;,
+   &quot;pillars&quot;:[..]},..],&quot;elements&quot;:{&quot;visible&quot;:{..},&quot;hidden&quot;:{..}}}
+(у дня &quot;god&quot; равен null; &quot;from&quot; — dayStem, yearStem, dayBranch, yearBranch
+или monthBranch; столпы — hour, day, month, year), а --batch --json --reading
+добавляет его к каждой строке карты.
 
 --around МИНУТЫ (1..1440) перечисляет все разные карты от МИНУТ до момента
 до МИНУТ после него, каждую с местным временем по часам, с которого она

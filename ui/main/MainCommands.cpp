@@ -55,10 +55,13 @@ void TMainForm::calculate(bool showWaitCursor)
     m_chartPlace = m_place ? m_place->Name().toStdString() : std::string();
     m_hasResult = true;
     m_luckText.clear();
+    m_readingText.clear();
+    m_chartSigns = SignsOf(*outcome.Details);
     DrawResult();
     showChangeWarning(*input, options);
     enableSharing();
-    m_luckAction->setEnabled(true);
+    for (QAction *tool : m_chartTools)
+        tool->setEnabled(true);
 }
 
 std::optional<CalendarDate> TMainForm::checkedDateAndPlace(std::optional<int> &placeOffset)

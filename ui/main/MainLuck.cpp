@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-// The main window's luck pillars: "Такты удачи…" (Ctrl+L) in the first menu
+// The main window's luck pillars: "Такты удачи…" (Ctrl+L) in the menu "Карта"
 // opens the dialog for the chart last calculated. The sex chosen there is
 // remembered; the chart's fields and result never change.
 
@@ -21,11 +21,10 @@ constexpr char SexValue[] = "sex";
 
 void TMainForm::addLuckCommand(QMenu *menu)
 {
-    m_luckAction = menu->addAction(QStringLiteral("Такты удачи…"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
-                                   bound(&TMainForm::NLuckClick));
-    m_luckAction->setObjectName(QStringLiteral("NLuck"));
-    m_luckAction->setEnabled(false); // until there is a chart
-    addAction(m_luckAction);
+    QAction *item = menu->addAction(QStringLiteral("Такты удачи…"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
+                                    bound(&TMainForm::NLuckClick));
+    item->setObjectName(QStringLiteral("NLuck"));
+    addChartTool(item);
 }
 
 void TMainForm::NLuckClick()

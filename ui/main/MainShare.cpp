@@ -40,7 +40,7 @@ QString WithTypeSuffix(const QString &path, const QString &filter)
 
 } // namespace
 
-SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result, m_chartPlace, m_luckText}; }
+SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result, m_chartPlace, m_luckText, m_readingText}; }
 
 void TMainForm::buildShareItems(QMenu *menu)
 {
@@ -115,7 +115,8 @@ void TMainForm::NCopyTextClick()
 {
     if (m_hasResult)
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(FormatChartText(m_chartInput, m_result, m_chartPlace) + m_luckText));
+            QString::fromStdString(FormatChartText(m_chartInput, m_result, m_chartPlace) + m_luckText
+                                   + (m_readingText.empty() ? "" : "\n" + m_readingText)));
 }
 
 void TMainForm::NCopyPictureClick()

@@ -93,13 +93,18 @@ void TMainForm::buildMenu()
         print->addAction(QStringLiteral("Печать"), QKeySequence(Qt::Key_F8), this, bound(&TMainForm::N7Click));
     n7->setObjectName(QStringLiteral("N7"));
     buildShareItems(print);
-    addPlaceCommand(print);
-    addLuckCommand(print);
-    addAroundCommand(print);
     print->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction *n9 =
         print->addAction(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_X), this, bound(&TMainForm::N9Click));
     n9->setObjectName(QStringLiteral("N9"));
+
+    // The chart's own tools.
+    QMenu *chart = menuBar()->addMenu(QStringLiteral("&Карта"));
+    chart->setObjectName(QStringLiteral("NChart"));
+    addPlaceCommand(chart);
+    addLuckCommand(chart);
+    addAroundCommand(chart);
+    addReadingCommand(chart);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("С&правка"));
     help->setObjectName(QStringLiteral("N1"));
@@ -109,6 +114,13 @@ void TMainForm::buildMenu()
         ->setObjectName(QStringLiteral("N3"));
     // The shortcuts work while the menu bar is hidden from the focus chain too.
     addActions({n7, n9});
+}
+
+void TMainForm::addChartTool(QAction *tool)
+{
+    tool->setEnabled(false); // until there is a chart
+    m_chartTools.push_back(tool);
+    addAction(tool);
 }
 
 void TMainForm::buildDateGroup()

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ActivePlace.h"
+#include "ChartSigns.h"
 #include "ChartTypes.h"
 #include "FieldRules.h"
 #include "InputFields.h"
@@ -31,6 +32,7 @@ class TPickDate;
 class TPlaceDialog;
 class TLuckDialog;
 class TAroundDialog;
+class TReadingDialog;
 struct ClockTime;
 struct SolarTermOptions;
 
@@ -71,6 +73,7 @@ public:
     void NPlaceClick();                                    // menu "Место…", Ctrl+M
     void NLuckClick();                                     // menu "Такты удачи…", Ctrl+L
     void NAroundClick();                                   // menu "Неточное время…", Ctrl+R
+    void NReadingClick();                                  // menu "Разбор карты…", Ctrl+I
     void GroupBox1MouseDown(Qt::MouseButton button);       // right button on the correction group
     void ClientGroupBox4MouseDown(Qt::MouseButton button); // right button on the longitude group
 
@@ -159,6 +162,7 @@ private:
     void buildResultArea();
     void buildCopyPanel();
     void buildMenu();
+    void addChartTool(QAction *tool); // a tool of the chart on display, enabled by the first chart
     void setTabOrder();
     bool inputFieldHasFocus() const;
 
@@ -193,6 +197,9 @@ private:
 
     // MainLuck.cpp
     void addLuckCommand(QMenu *menu);
+
+    // MainReading.cpp
+    void addReadingCommand(QMenu *menu);
 
     // MainAround.cpp
     void addAroundCommand(QMenu *menu);
@@ -237,13 +244,16 @@ private:
     TAboutBox *m_about = nullptr;
     TPlaceDialog *m_placeDialog = nullptr;
     TLuckDialog *m_luckDialog = nullptr;
-    QAction *m_luckAction = nullptr;
+    TReadingDialog *m_readingDialog = nullptr;
+    std::vector<QAction *> m_chartTools; // enabled by the first chart
     TAroundDialog *m_aroundDialog = nullptr;
     QLabel *m_changeWarning = nullptr; // red, under the place: a change near the chart's moment
     std::string m_luckText;            // the luck pillars last shown for m_result, for the copied text
+    std::string m_readingText;         // the reading last shown for m_result, likewise
 
     ChartResult m_result;
     ChartInput m_chartInput;  // the input of m_result
+    ChartSigns m_chartSigns;  // the stem and branch of each pillar of m_result
     std::string m_chartPlace; // the name of the place of m_result, UTF-8; empty for none
     std::int32_t m_solarMonth = 1;
     std::int32_t m_yearGroup = 0;

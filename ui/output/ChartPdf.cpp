@@ -30,6 +30,25 @@ void DrawPlaceAndLuck(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const
             canvas.textOut(int(l.left), int(y += gap), clause);
 }
 
+// The chart's reading on a page of its own, a line a paragraph, wrapped at
+// the page's margins.
+void DrawReadingPage(QPainter &painter, int pageWidth, const QString &reading)
+{
+    const int margin = pageWidth / 12;
+    QFont font = painter.font();
+    font.setBold(false);
+    font.setItalic(false);
+    font.setPointSize(11);
+    painter.setFont(font);
+    int y = margin;
+    for (const QString &line : reading.split(u'\n', Qt::SkipEmptyParts)) {
+        const QRect room(margin, y, pageWidth - 2 * margin, pageWidth);
+        const QRect used = painter.boundingRect(room, Qt::TextWordWrap, line);
+        painter.drawText(room, Qt::TextWordWrap, line);
+        y += used.height() + painter.fontMetrics().height() / 3;
+    }
+}
+
 } // namespace
 
 QByteArray ChartPdf(const SharedChart &chart)
@@ -50,6 +69,8 @@ QByteArray ChartPdf(const SharedChart &chart)
         canvas.attach(&painter);
         DrawPrintPage(canvas, writer.width(), writer.height(), SharedPrintTexts(chart.input), chart.result);
         DrawPlaceAndLuck(canvas, writer.width(), writer.height(), chart);
+        if (!chart.reading.empty() && writer.newPage())
+            DrawReadingPage(painter, writer.width(), QString::fromStdString(chart.reading));
         if (!painter.end())
             return {};
     }

@@ -12,8 +12,9 @@
 struct SharedChart {
     ChartInput input;
     ChartResult result;
-    std::string place = {}; // the place's name, UTF-8; empty when the chart has none
-    std::string luck = {};  // the luck pillars as text, for the saved page; empty when not shown
+    std::string place = {};   // the place's name, UTF-8; empty when the chart has none
+    std::string luck = {};    // the luck pillars as text, for the saved page; empty when not shown
+    std::string reading = {}; // the chart's reading as text, for a page of its own; empty when not shown
 };
 
 // The place line of the saved files, "Место: Казань, поправка +4, долгота

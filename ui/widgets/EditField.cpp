@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "EditField.h"
 
+#include <QAction>
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -89,16 +91,22 @@ void EditField::focusByProgram()
         selectAll();
 }
 
+bool EditField::isWindowShortcut(const QKeyEvent *key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction *action : window()->findChildren<QAction *>())
+        if (action->shortcut() == pressed)
+            return true;
+    return false;
+}
+
 bool EditField::event(QEvent *event)
 {
-    // The window's menu shortcuts (Ctrl+X closes) act before the field's own
-    // editing shortcuts.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Cut)) {
-            event->ignore();
-            return true;
-        }
+    // The window's menu shortcuts (Ctrl+X closes, Ctrl+K, Ctrl+D) act before
+    // the field's own editing shortcuts on the same keys.
+    if (event->type() == QEvent::ShortcutOverride && isWindowShortcut(static_cast<QKeyEvent *>(event))) {
+        event->ignore();
+        return true;
     }
     return QLineEdit::event(event);
 }

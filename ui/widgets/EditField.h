@@ -62,6 +62,8 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Whether a command of the window (a menu item) has the key as its shortcut.
+    bool isWindowShortcut(const QKeyEvent *key) const;
     bool typeCharacter(QKeyEvent *event);
     void focusMoved(QWidget *now);
     bool ownsFocus() const { return window()->focusWidget() == this; }
