@@ -223,6 +223,10 @@ std::array<std::int32_t, 2> VoidOf(const Sign &sign)
     return {static_cast<std::int32_t>(first), static_cast<std::int32_t>((first + 1) % 12)};
 }
 
+std::array<std::int32_t, 2> NoblemanBranches(std::int32_t stem) { return T::Nobleman[stem]; }
+std::int32_t TravellingHorseBranch(std::int32_t branch) { return T::TravellingHorse[UnionOf(branch)]; }
+std::int32_t PeachBlossomBranch(std::int32_t branch) { return T::PeachBlossom[UnionOf(branch)]; }
+
 std::string StemName(std::int32_t stem) { return T::StemNames[stem]; }
 std::string BranchName(std::int32_t branch) { return T::BranchNames[branch]; }
 std::string ElementName(std::int32_t element) { return T::ElementNames[element]; }

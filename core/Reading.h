@@ -111,6 +111,11 @@ std::int32_t StageOf(std::int32_t dayStem, std::int32_t branch);
 std::int32_t NayinOf(const Sign &sign);
 // The two branches, in cycle order, that the sign's ten-day decade leaves out.
 std::array<std::int32_t, 2> VoidOf(const Sign &sign);
+// The branches Благородный человек stands on for a stem (day or year), and
+// the branch of Ямская лошадь and of Цветок любви for a branch's union.
+std::array<std::int32_t, 2> NoblemanBranches(std::int32_t stem);
+std::int32_t TravellingHorseBranch(std::int32_t branch);
+std::int32_t PeachBlossomBranch(std::int32_t branch);
 
 // Russian names: "Ян Дерево", "Крыса", "Дерево", "Друг", "Рождение",
 // "Металл в море", "Столкновение", "Благородный человек".
