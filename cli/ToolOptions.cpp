@@ -32,6 +32,8 @@ constexpr OptionSpec Specs[] = {
     {"--fold", nullptr, &ToolOptions::Fold},
     {"--luck", nullptr, &ToolOptions::Luck},
     {"--around", nullptr, &ToolOptions::Around},
+    {"--days", nullptr, &ToolOptions::DaysFrom}, // and the next argument, TO
+    {"--now", &ToolOptions::Now},
 };
 
 const OptionSpec *SpecOf(std::string_view argument)
@@ -66,6 +68,13 @@ std::optional<std::string> Conflict(const ToolOptions &options)
     if (options.Around && (options.Batch || options.Luck || options.Pdf || options.Png))
         return Filled(Translate(
             "ToolOptions", "--around lists the charts of a span; it does not go with --batch, --luck, --pdf or --png"));
+    const bool single = options.Around || options.Luck || options.Reading || options.Pdf || options.Png;
+    if (options.DaysFrom && (options.Batch || single))
+        return Filled(Translate("ToolOptions",
+                                "--days lists days; it does not go with --batch, --around, --luck, --reading, --pdf "
+                                "or --png"));
+    if (options.Now && (options.Batch || options.DaysFrom || !options.Positional.empty()))
+        return Filled(Translate("ToolOptions", "--now takes the present minute instead of a date and a time"));
     if (options.Reading && options.Around)
         return Filled(Translate("ToolOptions", "--reading reads a single chart; it does not go with --around"));
     if (options.Reading && options.Batch && !options.Json)
@@ -89,9 +98,11 @@ std::optional<std::string> Conflict(const ToolOptions &options)
             return Filled(Translate("ToolOptions", "--pdf and --png save a single chart, not a batch"));
         return std::nullopt;
     }
-    if (options.Header)
-        return Filled(Translate("ToolOptions", "--header goes with --batch"));
-    if (options.Positional.size() != 2)
+    if (options.Header && !options.DaysFrom)
+        return Filled(Translate("ToolOptions", "--header goes with --batch or --days"));
+    if (options.Header && options.Json)
+        return Filled(Translate("ToolOptions", "--header names the CSV columns; it does not go with --json"));
+    if (options.Positional.size() != 2 && !options.Now && !(options.DaysFrom && options.Positional.empty()))
         return Filled(Translate("ToolOptions", "expected a date and a time"));
     if (options.Fold && !options.Place && !options.Zone)
         return Filled(Translate("ToolOptions", "--fold goes with --place or --tz"));
@@ -123,6 +134,11 @@ OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
             if (i + 1 >= arguments.size() || (needsText && arguments[i + 1].empty()))
                 return {std::nullopt, Filled(Translate("ToolOptions", "%1 needs a value"), argument)};
             options.*spec->Value = std::string(arguments[++i]);
+            if (spec->Value == &ToolOptions::DaysFrom) {
+                if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                    return {std::nullopt, Filled(Translate("ToolOptions", "%1 needs two dates"), argument)};
+                options.DaysTo = std::string(arguments[++i]);
+            }
         } else if (argument.size() > 1 && argument.front() == '-') {
             return {std::nullopt, Filled(Translate("ToolOptions", "unknown option \"%1\""), argument)};
         } else {

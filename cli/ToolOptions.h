@@ -19,11 +19,14 @@ struct ToolOptions {
     std::optional<std::string> Fold;   // "earlier" or "later": the offset of a skipped or doubled time
     std::optional<std::string> Luck;   // the sex for the luck pillars: male, female, м or ж
     std::optional<std::string> Around; // minutes either way of an uncertain time, 1..1440
+    std::optional<std::string> DaysFrom; // --days FROM TO: the almanac of those dates
+    std::optional<std::string> DaysTo;
     bool Json = false;
     bool Batch = false;
     bool Header = false;
     bool Help = false;
     bool Reading = false; // the chart's reading after the chart
+    bool Now = false;     // the chart of the present minute, instead of a date and a time
 };
 
 // The options, or the usage error (one line) when an option is unknown, lacks

@@ -11,6 +11,11 @@
 #include <unistd.h>
 
 #include "AroundFormat.h"
+#include "CityNamed.h"
+#include "ClockOffset.h"
+#include "DaysFormat.h"
+#include "Gregorian.h"
+#include "PresentClock.h"
 #include "ReadingFormat.h"
 #include "ReadingText.h"
 #include "Batch.h"
@@ -225,8 +230,60 @@ std::string PlaceName(const PlaceOutcome &placed)
     return placed.Used->Name.empty() ? placed.Used->Zone : placed.Used->Name;
 }
 
+// The days of --days, with the marks for the chart when a date and a time
+// are given too.
+int RunDays(const ToolOptions &options, const std::optional<ChartSigns> &chart)
+{
+    const std::optional<CalendarDate> from = ParseDayDate(*options.DaysFrom);
+    const std::optional<CalendarDate> to = ParseDayDate(*options.DaysTo);
+    if (!from || !to)
+        return UsageError(Filled(Translate("main", "--days takes two dates DD.MM.YYYY")));
+    const std::int64_t days = DayCount(*to) - DayCount(*from) + 1;
+    if (days < 1 || days > MaxDays)
+        return UsageError(Filled(Translate("main", "--days takes from 1 to %1 days, the first date not after the last"),
+                                 std::to_string(MaxDays)));
+    if (!WriteDays(*from, *to, chart, options.Json, options.Header, std::cout)) {
+        std::cerr << "velmora-chart: " << ToolMessage(Messages::EphemerisRange) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+// The present minute on the clock the options name: the zone of --place or
+// --tz, else one running the correction ahead of Universal Time. The
+// options unchanged when the place names no city: the chart's run says so.
+ToolOptions AtPresent(ToolOptions options)
+{
+    std::optional<PresentMinute> now;
+    if (options.Place) {
+        const NamedCity named = CityNamed(CityIndex::Shared(), QString::fromStdString(*options.Place));
+        if (named.Found)
+            now = PresentInZone(named.Found->Zone);
+    } else if (options.Zone) {
+        const QByteArray zone = QByteArray::fromStdString(*options.Zone);
+        if (OffsetAt(zone, QDate::currentDate(), QTime(12, 0)).Type != ClockOffset::Kind::UnknownZone)
+            now = PresentInZone(zone);
+    } else {
+        const ChartRequest request =
+            ParseRequest("01.01.2000", "12:00", options.Correction.value_or(DefaultCorrection), DefaultLongitude);
+        if (request.Input)
+            now = PresentAtOffset(OffsetSecondsOf(*request.Input));
+    }
+    if (now) {
+        char date[16], time[8];
+        std::snprintf(date, sizeof date, "%02d.%02d.%04d", now->Date.Day, now->Date.Month, now->Date.Year);
+        std::snprintf(time, sizeof time, "%02d:%02d", now->Hour, now->Minute);
+        options.Positional = {date, time};
+    } else {
+        options.Positional = {"01.01.2000", "12:00"};
+    }
+    return options;
+}
+
 int RunSingle(const ToolOptions &options)
 {
+    if (options.DaysFrom && options.Positional.empty())
+        return RunDays(options, std::nullopt);
     const std::string &date = options.Positional[0];
     const std::string &time = options.Positional[1];
     const std::string correction = options.Correction.value_or(DefaultCorrection);
@@ -237,6 +294,11 @@ int RunSingle(const ToolOptions &options)
     const PlaceOutcome placed = request.Input ? ApplyPlaceOptions(place, *request.Input) : PlaceOutcome{};
     if (!placed.Error.empty()) {
         error = placed.Error;
+    } else if (request.Input && options.DaysFrom) {
+        const ChartOutcome outcome = ComputeChart(*request.Input);
+        if (outcome.Details)
+            return RunDays(options, SignsOf(*outcome.Details));
+        error = ToolMessage(outcome.Error);
     } else if (request.Input && options.Around) {
         error = PrintAround(*request.Input, *ParseAroundMinutes(*options.Around), placed, options.Json);
         if (error.empty())
@@ -292,6 +354,8 @@ int Run(const ToolOptions &options)
         std::cout << Filled(Translate("Usage", Usage));
         return 0;
     }
+    if (options.Now)
+        return RunSingle(AtPresent(options));
     if (!options.Batch)
         return RunSingle(options);
     const BatchOutcome outcome =

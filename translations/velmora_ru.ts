@@ -289,10 +289,6 @@
         <translation>--pdf и --png сохраняют одну карту, а не пакет</translation>
     </message>
     <message>
-        <source>--header goes with --batch</source>
-        <translation>--header допустим только с --batch</translation>
-    </message>
-    <message>
         <source>expected a date and a time</source>
         <translation>нужны дата и время</translation>
     </message>
@@ -331,6 +327,22 @@
     <message>
         <source>--batch takes --reading with --json only</source>
         <translation>--batch принимает --reading только вместе с --json</translation>
+    </message>
+    <message>
+        <source>--days lists days; it does not go with --batch, --around, --luck, --reading, --pdf or --png</source>
+        <translation>--days перечисляет дни; с --batch, --around, --luck, --reading, --pdf и --png не указывается</translation>
+    </message>
+    <message>
+        <source>--now takes the present minute instead of a date and a time</source>
+        <translation>--now берет текущую минуту вместо даты и времени</translation>
+    </message>
+    <message>
+        <source>--header goes with --batch or --days</source>
+        <translation>--header указывается вместе с --batch или --days</translation>
+    </message>
+    <message>
+        <source>%1 needs two dates</source>
+        <translation>%1 требует двух дат</translation>
     </message>
 </context>
 <context>
@@ -575,6 +587,14 @@ UTF-8, и управляющие символы выводятся с U+FFFD н�
     <message>
         <source>cannot write the output</source>
         <translation>не удаётся записать вывод</translation>
+    </message>
+    <message>
+        <source>--days takes two dates DD.MM.YYYY</source>
+        <translation>--days принимает две даты ДД.ММ.ГГГГ</translation>
+    </message>
+    <message>
+        <source>--days takes from 1 to %1 days, the first date not after the last</source>
+        <translation>--days принимает от 1 до %1 дней, первая дата не позже последней</translation>
     </message>
 </context>
 </TS>

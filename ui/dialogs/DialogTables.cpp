@@ -29,4 +29,15 @@ QTableWidgetItem *TokenItem(const Token &token)
     return item;
 }
 
+void MarkRow(QTableWidget *table, int row)
+{
+    for (int column = 0; column < table->columnCount(); ++column) {
+        if (QTableWidgetItem *item = table->item(row, column)) {
+            QFont font = item->font();
+            font.setBold(true);
+            item->setFont(font);
+        }
+    }
+}
+
 QTableWidgetItem *TextItem(const std::string &text) { return new QTableWidgetItem(QString::fromStdString(text)); }

@@ -18,5 +18,8 @@ QTableWidget *MakeTable(QWidget *parent, const char *name, const QStringList &he
 // A cell as the result area shows a token: bold on its pale yellow.
 QTableWidgetItem *TokenItem(const Token &token);
 
+// Every cell of the row in bold: the row that holds the present day.
+void MarkRow(QTableWidget *table, int row);
+
 // A plain cell of UTF-8 text.
 QTableWidgetItem *TextItem(const std::string &text);

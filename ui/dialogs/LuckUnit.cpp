@@ -10,7 +10,12 @@
 
 #include "DialogTables.h"
 #include "Fonts.h"
+#include "AlmanacYears.h"
 #include "LuckText.h"
+
+#include <QDate>
+
+#include <tuple>
 
 TLuckDialog::TLuckDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -22,6 +27,31 @@ TLuckDialog::TLuckDialog(QWidget *parent)
     connect(LuckMale, &QRadioButton::toggled, this, &TLuckDialog::LuckSexClick);
     connect(LuckTable, &QTableWidget::currentCellChanged, this, &TLuckDialog::LuckTableChange);
     resize(560, 540);
+    const QDate today = QDate::currentDate();
+    m_today = {today.year(), today.month(), today.day()};
+}
+
+// A luck pillar holds from its start (the first one's start moment, then
+// ten years more each) to the next one's.
+bool TLuckDialog::holdsToday(int index) const
+{
+    const auto startOf = [this](int n) {
+        const ClockMoment &first = m_luck->StartMoment;
+        return CalendarDate{first.Date.Year + 10 * n, first.Date.Month, first.Date.Day};
+    };
+    const auto before = [](const CalendarDate &a, const CalendarDate &b) {
+        return std::tie(a.Year, a.Month, a.Day) < std::tie(b.Year, b.Month, b.Day);
+    };
+    return !before(m_today, startOf(index)) && before(m_today, startOf(index + 1));
+}
+
+// The year pillar changes at the start of spring, about 4 February.
+std::int32_t TLuckDialog::solarYearToday() const
+{
+    AlmanacYears years;
+    const std::optional<CalendarDate> spring = years.TermDate(m_today.Year, 1);
+    const bool beforeSpring = spring && std::tie(m_today.Month, m_today.Day) < std::tie(spring->Month, spring->Day);
+    return beforeSpring ? m_today.Year - 1 : m_today.Year;
 }
 
 void TLuckDialog::createControls()
@@ -90,10 +120,13 @@ bool TLuckDialog::showLuck()
     LuckTable->setRowCount(int(m_luck->Pillars.size()));
     for (int row = 0; row < LuckTable->rowCount(); ++row) {
         const LuckPillar &pillar = m_luck->Pillars[std::size_t(row)];
+        const bool now = holdsToday(row);
         LuckTable->setItem(row, 0, TextItem(AgesText(pillar)));
-        LuckTable->setItem(row, 1, TextItem(YearsText(pillar)));
+        LuckTable->setItem(row, 1, TextItem(YearsText(pillar) + (now ? " (сейчас)" : "")));
         LuckTable->setItem(row, 2, TokenItem(pillar.Luck.Stem));
         LuckTable->setItem(row, 3, TokenItem(pillar.Luck.Branch));
+        if (now)
+            MarkRow(LuckTable, row);
     }
     LuckTable->setCurrentCell(0, 0);
     LuckTableChange();
@@ -121,9 +154,12 @@ void TLuckDialog::LuckTableChange()
     LuckYears->setRowCount(int(pillar.Years.size()));
     for (int k = 0; k < LuckYears->rowCount(); ++k) {
         const LuckYear &year = pillar.Years[std::size_t(k)];
-        LuckYears->setItem(k, 0, TextItem(std::to_string(year.Year)));
+        const bool now = year.Year == solarYearToday();
+        LuckYears->setItem(k, 0, TextItem(std::to_string(year.Year) + (now ? " (сейчас)" : "")));
         LuckYears->setItem(k, 1, TokenItem(year.YearPillar.Stem));
         LuckYears->setItem(k, 2, TokenItem(year.YearPillar.Branch));
+        if (now)
+            MarkRow(LuckYears, k);
     }
 }
 

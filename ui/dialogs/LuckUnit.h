@@ -30,6 +30,9 @@ public:
     // found (the boundary lies outside the ephemeris).
     bool setChart(const ChartInput &input, Sex sex);
     Sex sex() const;
+    // The day the dialog marks the luck pillar and the year of (today, by
+    // default): "(сейчас)" after their years, in bold.
+    void setToday(const CalendarDate &today) { m_today = today; }
     // Called when the user changes the sex.
     void onSexChanged(std::function<void(Sex)> handler) { m_onSexChanged = std::move(handler); }
     // The text form of what the dialog shows.
@@ -42,6 +45,8 @@ public:
 private:
     void createControls();
     bool showLuck();
+    bool holdsToday(int index) const; // luck pillar index 0..9
+    std::int32_t solarYearToday() const;
 
     QRadioButton *LuckMale = nullptr;
     QRadioButton *LuckFemale = nullptr;
@@ -54,4 +59,5 @@ private:
     std::optional<ChartDetails> m_chart;
     std::optional<LuckChart> m_luck;
     std::function<void(Sex)> m_onSexChanged;
+    CalendarDate m_today;
 };

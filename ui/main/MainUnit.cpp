@@ -105,6 +105,7 @@ void TMainForm::buildMenu()
     addLuckCommand(chart);
     addAroundCommand(chart);
     addReadingCommand(chart);
+    addDaysCommand(chart);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("С&правка"));
     help->setObjectName(QStringLiteral("N1"));

@@ -33,6 +33,7 @@ class TPlaceDialog;
 class TLuckDialog;
 class TAroundDialog;
 class TReadingDialog;
+class TDaysDialog;
 struct ClockTime;
 struct SolarTermOptions;
 
@@ -74,6 +75,7 @@ public:
     void NLuckClick();                                     // menu "Такты удачи…", Ctrl+L
     void NAroundClick();                                   // menu "Неточное время…", Ctrl+R
     void NReadingClick();                                  // menu "Разбор карты…", Ctrl+I
+    void NDaysClick();                                     // menu "Календарь дней…", Ctrl+D
     void GroupBox1MouseDown(Qt::MouseButton button);       // right button on the correction group
     void ClientGroupBox4MouseDown(Qt::MouseButton button); // right button on the longitude group
 
@@ -201,6 +203,10 @@ private:
     // MainReading.cpp
     void addReadingCommand(QMenu *menu);
 
+    // MainDays.cpp
+    void addDaysCommand(QMenu *menu);
+    std::optional<ChartInput> presentInput() const;
+
     // MainAround.cpp
     void addAroundCommand(QMenu *menu);
     void buildChangeWarning();
@@ -245,6 +251,7 @@ private:
     TPlaceDialog *m_placeDialog = nullptr;
     TLuckDialog *m_luckDialog = nullptr;
     TReadingDialog *m_readingDialog = nullptr;
+    TDaysDialog *m_daysDialog = nullptr;
     std::vector<QAction *> m_chartTools; // enabled by the first chart
     TAroundDialog *m_aroundDialog = nullptr;
     QLabel *m_changeWarning = nullptr; // red, under the place: a change near the chart's moment
