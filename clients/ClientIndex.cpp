@@ -98,7 +98,8 @@ void ClientIndex::joinFolded() const
     qsizetype size = 0;
     for (const Entry &entry : m_entries)
         size += entry.Folded.size();
-    m_text.clear();
+    // Emptied, not freed: the next join reuses the memory.
+    m_text.resize(0);
     m_text.reserve(size);
     m_starts.clear();
     m_starts.reserve(m_entries.size() + 1);
@@ -119,7 +120,7 @@ std::vector<Client> ClientIndex::matching(const QString &text) const
     if (query.isEmpty())
         return all();
     joinFolded();
-    std::vector<Client> found;
+    std::vector<std::size_t> hits;
     const char *begin = m_text.constData();
     qsizetype from = 0;
     while (from < m_text.size()) {
@@ -129,9 +130,13 @@ std::vector<Client> ClientIndex::matching(const QString &text) const
             break;
         const qsizetype offset = static_cast<const char *>(hit) - begin;
         const auto next = std::upper_bound(m_starts.begin(), m_starts.end(), offset);
-        found.push_back(m_entries[std::size_t(next - m_starts.begin() - 1)].Record);
+        hits.push_back(std::size_t(next - m_starts.begin() - 1));
         from = *next;
     }
+    std::vector<Client> found;
+    found.reserve(hits.size());
+    for (const std::size_t hit : hits)
+        found.push_back(m_entries[hit].Record);
     return found;
 }
 
