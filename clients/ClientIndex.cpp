@@ -8,15 +8,36 @@
 
 namespace {
 
-// The search form has no line breaks (blanks are squeezed); a zero
-// character of the notes is made a blank as well, so '\n' only ends a
-// name or notes and no match runs from one into the next.
-QByteArray Folded(const QString &text)
+// The search form packed one byte a character for Russian text, which
+// halves the text each key scans: ASCII as it is, "а".."я" as 0xC0..0xDF,
+// any other UTF-16 unit as 0xF0 and its four hex digits as 0xE0..0xEF. A
+// query never starts with a digit byte, so each match starts at a
+// character, and packed matches are the search form's matches. A zero
+// character is made a blank.
+QByteArray Packed(const QString &key)
 {
-    QByteArray folded = SearchKey(text).toUtf8();
-    folded.replace('\0', ' ');
-    return folded + '\n';
+    QByteArray packed;
+    packed.reserve(key.size());
+    for (const QChar c : key) {
+        const char16_t unit = c.unicode();
+        if (unit == 0) {
+            packed += ' ';
+        } else if (unit < 0x80) {
+            packed += char(unit);
+        } else if (unit >= u'а' && unit <= u'я') {
+            packed += char(0xC0 + (unit - u'а'));
+        } else {
+            packed += char(0xF0);
+            for (int shift = 12; shift >= 0; shift -= 4)
+                packed += char(0xE0 | ((unit >> shift) & 0xF));
+        }
+    }
+    return packed;
 }
+
+// The search form has no line breaks (blanks are squeezed), so '\n' only
+// ends a name or notes and no match runs from one into the next.
+QByteArray Folded(const QString &text) { return Packed(SearchKey(text)) + '\n'; }
 
 } // namespace
 
@@ -116,7 +137,7 @@ void ClientIndex::joinFolded() const
 // one match however often its notes hold the text.
 std::vector<Client> ClientIndex::matching(const QString &text) const
 {
-    const QByteArray query = SearchKey(text).toUtf8().replace('\0', ' ');
+    const QByteArray query = Packed(SearchKey(text));
     if (query.isEmpty())
         return all();
     joinFolded();

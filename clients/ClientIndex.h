@@ -39,7 +39,7 @@ public:
 private:
     struct Entry {
         QString Key;       // the name in search form
-        QByteArray Folded; // name and notes in search form, UTF-8, each ended by '\n'
+        QByteArray Folded; // name and notes in search form, packed, each ended by '\n'
         Client Record;
     };
     static Entry EntryOf(Client client);

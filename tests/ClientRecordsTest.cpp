@@ -205,10 +205,11 @@ TEST(ClientSearch, CaseYoAndNotesInNameOrder)
     for (const auto &[name, notes] : {std::pair{"Пётр Сидоров", "знакомая Ивана; ЁЛКА у дома"},
                                       {"ИВАНОВА Алёна", ""},
                                       {"Иванов Иван", "встреча в Казани"},
-                                      {"Smith John", "Ростов-на-Дону"}})
+                                      {"Smith John", "Ростов-на-Дону"},
+                                      {"王 Фан", "Ştefan, 738b"}})
         ASSERT_EQ(file.add(Person(QString::fromUtf8(name), QString::fromUtf8(notes))).Error, ClientError::None);
     const std::pair<const char *, QStringList> cases[] = {
-        {"", {"Smith John", "Иванов Иван", "ИВАНОВА Алёна", "Пётр Сидоров"}},
+        {"", {"Smith John", "Иванов Иван", "ИВАНОВА Алёна", "Пётр Сидоров", "王 Фан"}},
         {"И", {"Иванов Иван", "ИВАНОВА Алёна", "Пётр Сидоров"}},
         {"иван", {"Иванов Иван", "ИВАНОВА Алёна", "Пётр Сидоров"}},
         {"ИВАНОВА", {"ИВАНОВА Алёна"}},
@@ -219,6 +220,10 @@ TEST(ClientSearch, CaseYoAndNotesInNameOrder)
         {"ростов на", {"Smith John"}},
         {"SMITH j", {"Smith John"}},
         {"иван алена", {}},
+        {"王", {"王 Фан"}},
+        {"stefan", {"王 Фан"}},
+        {"738B", {"王 Фан"}},
+        {"ан 73", {}},
         {"сидоров\nзнакомая", {}},
     };
     for (const auto &[query, names] : cases)
