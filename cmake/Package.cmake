@@ -4,7 +4,9 @@
 # the library dependencies from the binaries. What is loaded at run time
 # rather than linked is named here: the Qt platform plugins, Qt's own
 # Russian texts, the font family the window and the printed page ask for,
-# and the zone data that QTimeZone reads for the clock offsets of places.
+# the zone data that QTimeZone reads for the clock offsets of places, and
+# Qt's SQLite driver, a plugin that Qt SQL loads when the client file is
+# first opened.
 # The Russian city names come with libgeonames0 itself (its
 # libgeonames-common).
 set(CPACK_GENERATOR DEB)
@@ -22,6 +24,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, tzdata, libcups2, libgeonames0 (>= 0.3.0)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, tzdata, libqt6sql6-sqlite, libcups2, libgeonames0 (>= 0.3.0)")
 
 include(CPack)

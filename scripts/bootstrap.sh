@@ -14,6 +14,7 @@ libswe-dev
 libgeonames-dev
 tzdata
 qt6-base-dev
+libqt6sql6-sqlite
 libqt6printsupport6
 libcups2-dev
 nlohmann-json3-dev

@@ -166,6 +166,161 @@
     </message>
 </context>
 <context>
+    <name>Clients</name>
+    <message>
+        <source>the name is empty</source>
+        <translation>имя не указано</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>имя длиннее %1 символов</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is not one line</source>
+        <translation>имя «%1» занимает не одну строку</translation>
+    </message>
+    <message>
+        <source>sex &quot;%1&quot; is not м, ж or empty</source>
+        <translation>пол «%1» — не «м», не «ж» и не пустой</translation>
+    </message>
+    <message>
+        <source>date &quot;%1&quot; is not DD.MM.YYYY</source>
+        <translation>дата «%1» не в формате ДД.ММ.ГГГГ</translation>
+    </message>
+    <message>
+        <source>the year of date &quot;%1&quot; is outside 0001..5000</source>
+        <translation>год даты «%1» вне пределов 0001..5000</translation>
+    </message>
+    <message>
+        <source>date &quot;%1&quot; does not exist</source>
+        <translation>даты «%1» не существует</translation>
+    </message>
+    <message>
+        <source>time &quot;%1&quot; is not HH:MM</source>
+        <translation>время «%1» не в формате ЧЧ:ММ</translation>
+    </message>
+    <message>
+        <source>time &quot;%1&quot; is outside 00:00..23:59</source>
+        <translation>время «%1» вне пределов 00:00..23:59</translation>
+    </message>
+    <message>
+        <source>neither a correction nor a zone is given</source>
+        <translation>не указаны ни поправка, ни часовой пояс</translation>
+    </message>
+    <message>
+        <source>both a correction and a zone are given (%1); one of them is needed</source>
+        <translation>указаны и поправка, и часовой пояс (%1); нужно что-то одно</translation>
+    </message>
+    <message>
+        <source>correction &quot;%1&quot; is not H, H:MM or H:MM:SS</source>
+        <translation>поправка «%1» не в формате Ч, Ч:ММ или Ч:ММ:СС</translation>
+    </message>
+    <message>
+        <source>correction &quot;%1&quot; is outside -23..23 hours</source>
+        <translation>поправка «%1» вне пределов -23..23 часа</translation>
+    </message>
+    <message>
+        <source>zone &quot;%1&quot; is not a time zone of the system&apos;s zone data</source>
+        <translation>часового пояса «%1» нет в системной базе часовых поясов</translation>
+    </message>
+    <message>
+        <source>longitude &quot;%1&quot; is not DDD:MM</source>
+        <translation>долгота «%1» не в формате ГГГ:ММ</translation>
+    </message>
+    <message>
+        <source>longitude &quot;%1&quot; is outside 000:00..179:59</source>
+        <translation>долгота «%1» вне пределов 000:00..179:59</translation>
+    </message>
+    <message>
+        <source>hemisphere &quot;%1&quot; is not E or W</source>
+        <translation>полушарие «%1» — не «E» и не «W»</translation>
+    </message>
+    <message>
+        <source>the place is longer than %1 characters or not one line</source>
+        <translation>место длиннее %1 символов или занимает не одну строку</translation>
+    </message>
+    <message>
+        <source>GeoNames id %1 is negative</source>
+        <translation>номер GeoNames %1 отрицательный</translation>
+    </message>
+    <message>
+        <source>the notes are longer than %1 bytes</source>
+        <translation>заметки длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>the first line is not &quot;%1&quot;</source>
+        <translation>первая строка — не «%1»</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>полей %1 вместо %2</translation>
+    </message>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>кавычка не на своём месте</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>поле в кавычках не закрыто</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>текст не в кодировке UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>the client file &quot;%1&quot; is in use by another program; try again</source>
+        <translation>картотека «%1» занята другой программой; попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>no space left for the client file &quot;%1&quot;; nothing was changed</source>
+        <translation>для картотеки «%1» не хватает места на диске; ничего не изменено</translation>
+    </message>
+    <message>
+        <source>the client file &quot;%1&quot; or its folder cannot be written; it can only be read</source>
+        <translation>в картотеку «%1» или её папку нельзя записывать; её можно только читать</translation>
+    </message>
+    <message>
+        <source>the client file &quot;%1&quot; is damaged and was left as it is; a copy of it can be repaired with: sqlite3 COPY .recover | sqlite3 NEW-FILE</source>
+        <translation>картотека «%1» повреждена и оставлена как есть; её копию можно восстановить командой: sqlite3 КОПИЯ .recover | sqlite3 НОВЫЙ-ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>the client file &quot;%1&quot; was made by a later version of the program; it can only be read</source>
+        <translation>картотека «%1» создана более новой версией программы; её можно только читать</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file; it was left as it is</source>
+        <translation>«%1» — не обычный файл; он оставлен как есть</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds other data, not clients; it was left as it is</source>
+        <translation>в «%1» хранятся другие данные, а не клиенты; файл оставлен как есть</translation>
+    </message>
+    <message>
+        <source>the client file &quot;%1&quot; cannot be made or opened</source>
+        <translation>картотеку «%1» не удаётся создать или открыть</translation>
+    </message>
+    <message>
+        <source>the client file &quot;%1&quot; needs Qt&apos;s SQLite driver (package libqt6sql6-sqlite)</source>
+        <translation>для картотеки «%1» нужен драйвер SQLite для Qt (пакет libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>no such client in &quot;%1&quot;</source>
+        <translation>в картотеке «%1» нет такого клиента</translation>
+    </message>
+    <message>
+        <source>the client&apos;s data is wrong; nothing was changed</source>
+        <translation>данные клиента неверны; ничего не изменено</translation>
+    </message>
+    <message>
+        <source>the client file &quot;%1&quot; cannot be read or written</source>
+        <translation>картотеку «%1» не удаётся прочитать или записать</translation>
+    </message>
+</context>
+<context>
     <name>PlaceOption</name>
     <message>
         <source>zone &quot;%1&quot; at %2: no such local time, the clocks moved forward (%3); &quot;--fold earlier&quot; or &quot;--fold later&quot; chooses</source>
