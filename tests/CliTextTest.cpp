@@ -87,7 +87,7 @@ TEST(ToolOptions, UsageErrorsAndAcceptedCommandLines)
          "--correction or --longitude"},
         {{"--batch", "01.01.2000"}, "--batch takes its cases from standard input"},
         {{"--batch", "--header", "--json"}, "--header names the CSV columns; it does not go with --json"},
-        {{"01.01.2000", "12:00", "--header"}, "--header goes with --batch"},
+        {{"01.01.2000", "12:00", "--header"}, "--header goes with --batch or --days"},
         {{"01.01.2000"}, "expected a date and a time"},
         {{"01.01.2000", "12:00", "--correction"}, "--correction needs a value"},
         {{"-x"}, "unknown option \"-x\""},

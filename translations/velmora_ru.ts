@@ -515,6 +515,9 @@
                      [--fold earlier|later] [--json]
        velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]
        velmora-chart --batch [--header | --json] [--fold earlier|later] &lt; cases.csv
+       velmora-chart [DD.MM.YYYY HH:MM [the place options]] --days FROM TO
+                     [--header | --json]
+       velmora-chart --now [the place options] [any single chart&apos;s options]
 
 Prints the four pillars and the year and month squares of a local clock
 moment. The year has four digits; charts compute from 01.01.0001 up to the
@@ -607,6 +610,23 @@ chart with
   &quot;nearestChange&quot;:{&quot;what&quot;:[&quot;hour&quot;,..],&quot;minutes&quot;:M}
 the change nearest to the moment, M negative when it came before.
 
+--days FROM TO (dates DD.MM.YYYY, at most 3660 days) prints the almanac of
+each day instead of a chart: the date, the weekday, the day&apos;s stem and branch
+tokens and animal, the day&apos;s flying star, the officer, the mansion, the animal
+it clashes with and the twelve hour stars from the Крыса hour; after a date
+and a time (and place options), also the marks for that chart: a clash with
+its year or day, Благородный человек, Ямская лошадь, Цветок любви. CSV, with
+--header the line
+  date,weekday,stem,branch,animal,day_star,officer,mansion,clash,hour_stars
+(and marks with a chart) first, or --json:
+  {&quot;date&quot;:&quot;01.01.2027&quot;,&quot;weekday&quot;:&quot;пт&quot;,&quot;stem&quot;:S,&quot;branch&quot;:B,&quot;animal&quot;:A,
+   &quot;dayStar&quot;:N,&quot;officer&quot;:O,&quot;mansion&quot;:M,&quot;clash&quot;:A,&quot;hourStars&quot;:[12 numbers],
+   &quot;forChart&quot;:{&quot;clashes&quot;:[&quot;year&quot;|&quot;day&quot;,..],&quot;stars&quot;:[..]}}
+The rules are in velmora-chart(1) under DAYS; the dates of the terms and the
+solstices are those of Beijing time, as in printed almanacs.
+--now takes the present minute on the clock of --place or --tz, or of the
+correction, instead of a date and a time.
+
 --pdf FILE.pdf and --png FILE.png also save a single chart as the window
 does: the printed page, or the result area at twice its size.
 
@@ -628,6 +648,9 @@ English; the chart itself is Russian in every locale.
                      [--json]
        velmora-chart --batch [--header | --json] [--fold earlier|later]
                      &lt; cases.csv
+       velmora-chart [ДД.ММ.ГГГГ ЧЧ:ММ [параметры места]] --days С ПО
+                     [--header | --json]
+       velmora-chart --now [параметры места] [параметры одной карты]
 
 Печатает четыре столпа и квадраты года и месяца для момента по местным
 часам. Год пишется четырьмя цифрами; карты вычисляются с 01.01.0001 до начала
@@ -720,6 +743,23 @@ UTF-8, и управляющие символы выводятся с U+FFFD н�
 заканчивает карту ключом
   &quot;nearestChange&quot;:{&quot;what&quot;:[&quot;hour&quot;,..],&quot;minutes&quot;:M}
 — ближайшей к моменту сменой; M отрицательно, если она была раньше.
+
+--days С ПО (даты ДД.ММ.ГГГГ, не более 3660 дней) печатает вместо карты
+альманах каждого дня: дату, день недели, знаки ствола и ветви дня и его
+животное, летящую звезду дня, офицера, созвездие, животное, с которым день в
+столкновении, и двенадцать звезд часов от часа Крысы; после даты и времени (и
+параметров места) — также отметки для этой карты: столкновение с ее годом или
+днем, Благородный человек, Ямская лошадь, Цветок любви. Вывод CSV, с --header
+первой строкой
+  date,weekday,stem,branch,animal,day_star,officer,mansion,clash,hour_stars
+(и marks, если есть карта), или --json:
+  {&quot;date&quot;:&quot;01.01.2027&quot;,&quot;weekday&quot;:&quot;пт&quot;,&quot;stem&quot;:S,&quot;branch&quot;:B,&quot;animal&quot;:A,
+   &quot;dayStar&quot;:N,&quot;officer&quot;:O,&quot;mansion&quot;:M,&quot;clash&quot;:A,&quot;hourStars&quot;:[12 чисел],
+   &quot;forChart&quot;:{&quot;clashes&quot;:[&quot;year&quot;|&quot;day&quot;,..],&quot;stars&quot;:[..]}}
+Правила — в velmora-chart(1), раздел ДНИ; даты переходов — по пекинскому
+времени, как в печатных альманахах.
+--now берет текущую минуту по часам --place или --tz либо поправки вместо
+даты и времени.
 
 --pdf ФАЙЛ.pdf и --png ФАЙЛ.png также сохраняют одну карту, как это делает
 окно: печатную страницу или область результата в двойном размере.
