@@ -99,6 +99,15 @@ PlaceOutcome ApplyPlaceOptions(const PlaceOptions &options, ChartInput &input)
     return {PlaceUsed{{}, {}, {}, options.Zone, OffsetSecondsOf(input), {}}, {}};
 }
 
+void NamePlace(PlaceUsed &used, const std::string &label)
+{
+    const QStringList parts = QString::fromStdString(label).split(QStringLiteral(", "));
+    used.Label = label;
+    used.Name = Utf8(parts.value(0));
+    used.Region = Utf8(parts.value(1));
+    used.Country = Utf8(parts.value(2));
+}
+
 std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used)
 {
     std::string place = "{";

@@ -36,6 +36,10 @@ struct PlaceOutcome {
     std::string Error;             // one line; empty on success
 };
 
+// A zone's place named by the window's label of a city ("Казань,
+// Республика Татарстан, Россия"), as a client file keeps it.
+void NamePlace(PlaceUsed &used, const std::string &label);
+
 // Sets the correction (and, for --place, the longitude) of input.
 PlaceOutcome ApplyPlaceOptions(const PlaceOptions &options, ChartInput &input);
 

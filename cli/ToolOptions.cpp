@@ -34,6 +34,10 @@ constexpr OptionSpec Specs[] = {
     {"--around", nullptr, &ToolOptions::Around},
     {"--days", nullptr, &ToolOptions::DaysFrom}, // and the next argument, TO
     {"--now", &ToolOptions::Now},
+    {"--clients", &ToolOptions::Clients},
+    {"--export-clients", &ToolOptions::ExportClients},
+    {"--client", nullptr, &ToolOptions::Client},
+    {"--import-clients", nullptr, &ToolOptions::ImportClients},
 };
 
 const OptionSpec *SpecOf(std::string_view argument)
@@ -61,7 +65,25 @@ std::optional<std::string> Conflict(const ToolOptions &options)
 {
     if (options.Fold && *options.Fold != "earlier" && *options.Fold != "later")
         return Filled(Translate("ToolOptions", "--fold takes \"earlier\" or \"later\""));
-    if (options.Luck && !ParseSex(*options.Luck))
+    const bool clientFile = options.Clients || options.ExportClients || options.ImportClients;
+    if (clientFile
+        && (options.Batch || options.Client || !options.Positional.empty() || options.DaysFrom || options.Now
+            || int(options.Clients) + int(options.ExportClients) + int(bool(options.ImportClients)) > 1))
+        return Filled(Translate("ToolOptions",
+                                "--clients, --export-clients and --import-clients go alone (--clients with --json or "
+                                "--header)"));
+    if (clientFile)
+        return options.Header && options.Json ? std::optional(
+                   Filled(Translate("ToolOptions", "--header names the CSV columns; it does not go with --json")))
+                                              : std::nullopt;
+    if (options.Client
+        && (options.Batch || !options.Positional.empty() || options.Now || options.Place || options.Zone
+            || options.Correction || options.Longitude))
+        return Filled(Translate("ToolOptions",
+                                "--client gives the date, the time and the place itself; it does not go with them"));
+    if (options.Luck && options.Luck->empty() && !options.Client)
+        return Filled(Translate("ToolOptions", "--luck takes \"male\", \"female\", \"м\" or \"ж\""));
+    if (options.Luck && !options.Luck->empty() && !ParseSex(*options.Luck))
         return Filled(Translate("ToolOptions", "--luck takes \"male\", \"female\", \"м\" or \"ж\""));
     if (options.Around && !ParseAroundMinutes(*options.Around))
         return Filled(Translate("ToolOptions", "--around takes whole minutes from 1 to 1440"));
@@ -98,11 +120,12 @@ std::optional<std::string> Conflict(const ToolOptions &options)
             return Filled(Translate("ToolOptions", "--pdf and --png save a single chart, not a batch"));
         return std::nullopt;
     }
-    if (options.Header && !options.DaysFrom)
+    if (options.Header && !options.DaysFrom && !clientFile)
         return Filled(Translate("ToolOptions", "--header goes with --batch or --days"));
     if (options.Header && options.Json)
         return Filled(Translate("ToolOptions", "--header names the CSV columns; it does not go with --json"));
-    if (options.Positional.size() != 2 && !options.Now && !(options.DaysFrom && options.Positional.empty()))
+    if (options.Positional.size() != 2 && !options.Now && !options.Client
+        && !(options.DaysFrom && options.Positional.empty()))
         return Filled(Translate("ToolOptions", "expected a date and a time"));
     if (options.Fold && !options.Place && !options.Zone)
         return Filled(Translate("ToolOptions", "--fold goes with --place or --tz"));
@@ -130,6 +153,11 @@ OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
         } else if (spec) {
             // A place, zone or file name cannot be empty; a correction or longitude
             // that is gets its own error from the parser.
+            // --luck may leave the sex to the client file.
+            if (spec->Value == &ToolOptions::Luck && (i + 1 >= arguments.size() || arguments[i + 1].starts_with("-"))) {
+                options.Luck = std::string();
+                continue;
+            }
             const bool needsText = spec->Value != &ToolOptions::Correction && spec->Value != &ToolOptions::Longitude;
             if (i + 1 >= arguments.size() || (needsText && arguments[i + 1].empty()))
                 return {std::nullopt, Filled(Translate("ToolOptions", "%1 needs a value"), argument)};

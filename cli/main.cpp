@@ -12,6 +12,7 @@
 
 #include "AroundFormat.h"
 #include "CityNamed.h"
+#include "ClientCommands.h"
 #include "ClockOffset.h"
 #include "DaysFormat.h"
 #include "Gregorian.h"
@@ -311,7 +312,9 @@ int RunSingle(const ToolOptions &options)
     ChartRequest request = ParseRequest(date, time, correction, longitude);
     std::string error = request.Error;
     const PlaceOptions place{options.Place.value_or(""), options.Zone.value_or(""), FoldOf(options)};
-    const PlaceOutcome placed = request.Input ? ApplyPlaceOptions(place, *request.Input) : PlaceOutcome{};
+    PlaceOutcome placed = request.Input ? ApplyPlaceOptions(place, *request.Input) : PlaceOutcome{};
+    if (placed.Used && !options.ClientPlace.empty())
+        NamePlace(*placed.Used, options.ClientPlace);
     if (!placed.Error.empty()) {
         error = placed.Error;
     } else if (request.Input && options.DaysFrom) {
@@ -337,6 +340,8 @@ int RunSingle(const ToolOptions &options)
         if (outcome.Details) {
             const std::optional<ChartReading> reading =
                 options.Reading ? std::optional(ReadChart(SignsOf(*outcome.Details))) : std::nullopt;
+            if (!options.ClientName.empty() && !options.Json)
+                std::cout << "Клиент: " << options.ClientName << "\n";
             PrintChart(*request.Input, *outcome.Details, placed, luck, reading, options.Json, terms);
             const SharedChart shared{*request.Input, outcome.Details->Result, PlaceName(placed),
                                      luck ? luck->Text : std::string(),
@@ -373,6 +378,20 @@ int Run(const ToolOptions &options)
     if (options.Help) {
         std::cout << Filled(Translate("Usage", Usage));
         return 0;
+    }
+    if (options.Clients)
+        return ListClients(options.Json, options.Header, std::cout, std::cerr);
+    if (options.ExportClients)
+        return ExportClients(std::cout, std::cerr);
+    if (options.ImportClients)
+        return ImportClients(*options.ImportClients, std::cerr);
+    if (options.Client) {
+        const ClientOptions client = WithClient(options);
+        if (!client.Error.empty()) {
+            std::cerr << "velmora-chart: " << client.Error << "\n";
+            return 1;
+        }
+        return RunSingle(client.Options);
     }
     if (options.Now)
         return RunSingle(AtPresent(options));

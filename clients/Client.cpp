@@ -2,6 +2,8 @@
 #include "Client.h"
 
 #include <QDate>
+
+#include <cstdlib>
 #include <QStringList>
 #include <QTime>
 
@@ -93,21 +95,10 @@ ClientProblem CheckTime(const QString &text, QTime &time)
 // adds two-digit minutes and seconds, as the tool's --correction takes it.
 ClientProblem CheckCorrection(const QString &text)
 {
-    const QStringList parts = text.split(u':');
-    QStringView hours = parts.front();
-    if (hours.startsWith(u'-') || hours.startsWith(u'+'))
-        hours = hours.mid(1);
-    const auto whole = hours.size() == 1 ? Digits(hours, 1) : Digits(hours, 2);
-    if (!whole || parts.size() > 3)
+    const std::optional<int> seconds = CorrectionSeconds(text);
+    if (!seconds)
         return {Kind::CorrectionForm, text};
-    int seconds = *whole * 3600;
-    for (qsizetype i = 1, scale = 60; i < parts.size(); ++i, scale /= 60) {
-        const auto part = Digits(parts[i], 2);
-        if (!part || *part > 59)
-            return {Kind::CorrectionForm, text};
-        seconds += *part * int(scale);
-    }
-    if (seconds > SpecOf(InputFields::Correction).High * 3600)
+    if (std::abs(*seconds) > SpecOf(InputFields::Correction).High * 3600)
         return {Kind::CorrectionRange, text};
     return {};
 }
@@ -158,6 +149,26 @@ ClientProblem CheckRest(const Client &client)
 } // namespace
 
 QString TidyName(const QString &name) { return name.trimmed(); }
+
+std::optional<int> CorrectionSeconds(const QString &text)
+{
+    const QStringList parts = text.split(u':');
+    QStringView hours = parts.front();
+    const bool west = hours.startsWith(u'-');
+    if (west || hours.startsWith(u'+'))
+        hours = hours.mid(1);
+    const auto whole = hours.size() == 1 ? Digits(hours, 1) : Digits(hours, 2);
+    if (!whole || parts.size() > 3)
+        return std::nullopt;
+    int seconds = *whole * 3600;
+    for (qsizetype i = 1, scale = 60; i < parts.size(); ++i, scale /= 60) {
+        const auto part = Digits(parts[i], 2);
+        if (!part || *part > 59)
+            return std::nullopt;
+        seconds += *part * int(scale);
+    }
+    return west ? -seconds : seconds;
+}
 
 ClientProblem CheckClient(const Client &client)
 {

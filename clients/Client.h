@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 // One client of the practitioner: who, and the birth moment as the window's
 // fields hold it, so that a stored client always gives a chart.
 struct Client {
@@ -65,6 +67,11 @@ struct ClientProblem {
 };
 
 // The name as it is stored: without blanks at either end.
+// The seconds east of Universal Time of a correction as a client keeps it
+// ("5", "+3", "-05", "5:30", "-9:30", "2:30:17"); nothing for another form.
+// The range is not checked.
+std::optional<int> CorrectionSeconds(const QString &text);
+
 QString TidyName(const QString &name);
 
 // The first fault of the client's fields; Kind::None for a client that can

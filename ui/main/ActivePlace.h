@@ -8,7 +8,7 @@
 // offset for the date and time in the fields at each calculation.
 struct ActivePlace {
     QString Label;         // "Казань, Республика Татарстан, Россия"
-    QByteArray Zone;       // "Europe/Moscow"
+    QByteArray Zone;       // "Europe/Moscow"; empty for a fixed offset (a client's exact correction)
     int OffsetSeconds = 0; // the offset of the last calculation or choice
 
     // The city alone: "Казань".

@@ -41,7 +41,7 @@ void TMainForm::buildChangeWarning()
     m_changeWarning->setStyleSheet(QStringLiteral("color: red"));
     m_changeWarning->setWordWrap(true);
     m_changeWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_changeWarning->setGeometry(356, 208, 113, 40);
+    m_changeWarning->setGeometry(356, 218, 113, 30);
 }
 
 void TMainForm::showChangeWarning(const ChartInput &input, const SolarTermOptions &options)

@@ -39,6 +39,8 @@ void TMainForm::NLuckClick()
             sex = Sex::Female;
     } catch (const VelmoraError &) {
     }
+    // An opened client's own sex comes before the one last chosen.
+    sex = m_clientSex.value_or(sex);
     if (!m_luckDialog) {
         m_luckDialog = new TLuckDialog(this);
         m_luckDialog->onSexChanged([this](Sex chosen) {

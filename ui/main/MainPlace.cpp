@@ -94,6 +94,12 @@ void TMainForm::applyPlace(const City &city)
 // empty, for the calculation to report.
 bool TMainForm::takePlaceOffset(const CalendarDate &date, std::optional<int> &offset)
 {
+    // A client's exact correction without a zone is a place of one offset.
+    if (m_place->Zone.isEmpty()) {
+        offset = m_place->OffsetSeconds;
+        writePlaceCorrection(*offset);
+        return true;
+    }
     const std::optional<QTime> time = ReadClockTime(m_fields[Hour]->text(), m_fields[Minute]->text());
     if (!time)
         return true;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ClientFile.h"
 #include "ClientGroupBox.h"
 #include "CommandButton.h"
 #include "CopyPanel.h"
@@ -106,6 +107,7 @@ void TMainForm::buildMenu()
     addAroundCommand(chart);
     addReadingCommand(chart);
     addDaysCommand(chart);
+    addClientCommands();
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("С&правка"));
     help->setObjectName(QStringLiteral("N1"));
@@ -188,7 +190,8 @@ void TMainForm::buildResultArea()
     m_placeLabel->setFont(PixelFont(11));
     m_placeLabel->setWordWrap(true);
     m_placeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_placeLabel->setGeometry(356, 176, 113, 30);
+    m_placeLabel->setGeometry(356, 190, 113, 28);
+    buildClientLabel();
     buildChangeWarning();
 }
 

@@ -5,12 +5,15 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "ActivePlace.h"
 #include "ChartSigns.h"
+#include "Client.h"
+#include "LuckPillars.h"
 #include "ChartTypes.h"
 #include "FieldRules.h"
 #include "InputFields.h"
@@ -34,6 +37,7 @@ class TLuckDialog;
 class TAroundDialog;
 class TReadingDialog;
 class TDaysDialog;
+class ClientFile;
 struct ClockTime;
 struct SolarTermOptions;
 
@@ -76,6 +80,8 @@ public:
     void NAroundClick();                                   // menu "Неточное время…", Ctrl+R
     void NReadingClick();                                  // menu "Разбор карты…", Ctrl+I
     void NDaysClick();                                     // menu "Календарь дней…", Ctrl+D
+    void NClientsClick();                                  // menu "Картотека…", Ctrl+O
+    void NClientSaveClick();                               // menu "Записать в картотеку", Ctrl+K
     void GroupBox1MouseDown(Qt::MouseButton button);       // right button on the correction group
     void ClientGroupBox4MouseDown(Qt::MouseButton button); // right button on the longitude group
 
@@ -203,6 +209,14 @@ private:
     // MainReading.cpp
     void addReadingCommand(QMenu *menu);
 
+    // MainClients.cpp
+    void addClientCommands();
+    void buildClientLabel();
+    ClientFile *clientFile();
+    std::optional<Client> chartClient() const;
+    void openClient(const Client &client);
+    void showClient(const std::optional<Client> &client);
+
     // MainDays.cpp
     void addDaysCommand(QMenu *menu);
     std::optional<ChartInput> presentInput() const;
@@ -252,6 +266,13 @@ private:
     TLuckDialog *m_luckDialog = nullptr;
     TReadingDialog *m_readingDialog = nullptr;
     TDaysDialog *m_daysDialog = nullptr;
+    // The client file, opened on first use; the client opened from it, whose
+    // name the label above the place shows, and its sex for the luck pillars.
+    std::unique_ptr<ClientFile> m_clients;
+    bool m_clientStateShown = false;
+    std::optional<Client> m_openClient;
+    std::optional<Sex> m_clientSex;
+    QLabel *m_clientLabel = nullptr;
     std::vector<QAction *> m_chartTools; // enabled by the first chart
     TAroundDialog *m_aroundDialog = nullptr;
     QLabel *m_changeWarning = nullptr; // red, under the place: a change near the chart's moment
@@ -259,9 +280,11 @@ private:
     std::string m_readingText;         // the reading last shown for m_result, likewise
 
     ChartResult m_result;
-    ChartInput m_chartInput;  // the input of m_result
-    ChartSigns m_chartSigns;  // the stem and branch of each pillar of m_result
-    std::string m_chartPlace; // the name of the place of m_result, UTF-8; empty for none
+    ChartInput m_chartInput;   // the input of m_result
+    ChartSigns m_chartSigns;   // the stem and branch of each pillar of m_result
+    std::string m_chartPlace;  // the name of the place of m_result, UTF-8; empty for none
+    QString m_chartPlaceLabel; // the place of m_result: its label and zone, empty for none
+    QByteArray m_chartPlaceZone;
     std::int32_t m_solarMonth = 1;
     std::int32_t m_yearGroup = 0;
     bool m_hasResult = false;

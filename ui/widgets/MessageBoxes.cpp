@@ -2,6 +2,7 @@
 #include "MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -29,3 +30,14 @@ void ShowErrorReport(QWidget *parent, const QString &message)
 }
 
 void ShowMessage(QWidget *parent, const QString &text) { ShowPlainBox(parent, QMessageBox::NoIcon, text); }
+
+bool AskYesNo(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(AppTitle), text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}

@@ -32,6 +32,9 @@ void ShowErrorReport(QWidget *parent, const QString &message);
 // The system's own messages: no icon, caption "Velmora", OK.
 void ShowMessage(QWidget *parent, const QString &text);
 
+// A question with "Да" (the default) and "Нет", caption "Velmora": true for "Да".
+bool AskYesNo(QWidget *parent, const QString &text);
+
 // Runs a handler body; any error escaping it is shown by the error report
 // and the program goes on, so no exception crosses the event loop. True when
 // the body ran to its end.
