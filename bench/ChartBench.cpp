@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Cost of a chart with the fast and with the step-by-step solar-term search,
 // of one search, and of many random charts through the tool's batch path,
-// with the number of sun positions (swe_calc calls) each takes. At the end
+// with the number of sun positions (swe_calc calls) each takes; the chart
+// and the span on true solar time against local mean time. At the end
 // the speed-ups are printed as ratios of figures measured in the same run.
 
 #include <benchmark/benchmark.h>
@@ -98,6 +99,50 @@ void ChartSpan12Hours(benchmark::State &state)
     CountPerChart(state, 1, callsBefore);
 }
 BENCHMARK(ChartSpan12Hours)->Unit(benchmark::kMillisecond);
+
+// The same charts on local mean time and on true solar time, and the span
+// on true solar time: the cost of the equation of time (one swe_time_equ
+// call a chart; a span steps to its changes second by second).
+std::vector<ChartInput> InputsOn(bool trueSolarTime)
+{
+    std::vector<ChartInput> inputs(std::begin(Inputs), std::end(Inputs));
+    for (ChartInput &input : inputs)
+        input.TrueSolarTime = trueSolarTime;
+    return inputs;
+}
+
+void CountEquations(benchmark::State &state, std::uint64_t equationsBefore)
+{
+    state.counters["swe_time_equ/chart"] =
+        static_cast<double>(EquationOfTimeCount() - equationsBefore) / static_cast<double>(state.iterations());
+}
+
+void ChartOnSolarTime(benchmark::State &state, bool trueSolarTime)
+{
+    const std::vector<ChartInput> inputs = InputsOn(trueSolarTime);
+    std::size_t i = 0;
+    const std::uint64_t callsBefore = SunCalcCount();
+    const std::uint64_t equationsBefore = EquationOfTimeCount();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeChart(inputs[i++ % inputs.size()]));
+    CountPerChart(state, 1, callsBefore);
+    CountEquations(state, equationsBefore);
+}
+BENCHMARK_CAPTURE(ChartOnSolarTime, LocalMeanTime, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ChartOnSolarTime, TrueSolarTime, true)->Unit(benchmark::kMillisecond);
+
+void ChartSpan12HoursOnSolarTime(benchmark::State &state)
+{
+    const std::vector<ChartInput> inputs = InputsOn(true);
+    std::size_t i = 0;
+    const std::uint64_t callsBefore = SunCalcCount();
+    const std::uint64_t equationsBefore = EquationOfTimeCount();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeChartSpan(inputs[i++ % inputs.size()], 720));
+    CountPerChart(state, 1, callsBefore);
+    CountEquations(state, equationsBefore);
+}
+BENCHMARK(ChartSpan12HoursOnSolarTime)->Unit(benchmark::kMillisecond);
 
 void SingleSolarTerm(benchmark::State &state, TermSearch search)
 {
@@ -202,6 +247,11 @@ int main(int argc, char **argv)
     reporter.PrintRatio("ChartSpan12Hours", "FullChart/Fast", "span of +-12 hours vs chart alone",
                         "times the chart alone");
     reporter.PrintCallRatio("ChartSpan12Hours", "FullChart/Fast", "span of +-12 hours vs chart alone");
+    reporter.PrintRatio("ChartOnSolarTime/TrueSolarTime", "ChartOnSolarTime/LocalMeanTime",
+                        "chart on true solar time vs local mean time", "times the chart on local mean time");
+    reporter.PrintRatio("ChartSpan12HoursOnSolarTime", "ChartSpan12Hours",
+                        "span of +-12 hours on true solar time vs local mean time",
+                        "times the span on local mean time");
     benchmark::Shutdown();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "Ephemeris.h"
 #include "Messages.h"
 #include "Pillars.h"
+#include "SolarTime.h"
 #include "Squares.h"
 
 ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &options)
@@ -14,7 +15,14 @@ ChartOutcome ComputeChart(const ChartInput &input, const SolarTermOptions &optio
 ChartOutcome ComputeChartAt(const ChartInput &input, std::int64_t laterSeconds, const SolarTermOptions &options)
 {
     ChartDetails details;
-    details.Moment = ChartMomentOf(input, laterSeconds);
+    if (input.TrueSolarTime) {
+        const std::optional<std::int32_t> equation = EquationSecondsAt(input, laterSeconds);
+        if (!equation)
+            return {std::nullopt, Messages::EphemerisRange};
+        details.EquationSeconds = *equation;
+    }
+    details.DayChangeAtMidnight = input.DayChangeAtMidnight;
+    details.Moment = ChartMomentOf(input, laterSeconds + details.EquationSeconds);
     const std::optional<double> sun = SunLongitudeAt(details.Moment.ChartJD);
     if (!sun)
         return {std::nullopt, Messages::EphemerisRange};
@@ -26,8 +34,8 @@ ChartOutcome ComputeChartAt(const ChartInput &input, std::int64_t laterSeconds, 
         return {std::nullopt, Messages::EphemerisRange};
     details.Terms = *terms;
 
-    const Pillars pillars =
-        BuildPillars(terms->SolarYear, terms->SolarMonth, details.Moment.ChartDate, details.Moment.ChartHour);
+    const Pillars pillars = BuildPillars(terms->SolarYear, terms->SolarMonth, details.Moment.ChartDate,
+                                         details.Moment.ChartHour, input.DayChangeAtMidnight);
     ChartResult &result = details.Result;
     result.HourPillar = pillars.HourPillar;
     result.DayPillar = pillars.DayPillar;

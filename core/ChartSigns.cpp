@@ -43,13 +43,15 @@ ChartSigns SignsOf(const ChartDetails &chart)
                   static_cast<std::int32_t>(FloorMod(solarYear + 8, 12))};
     signs.Month = SignAt(MonthCyclePosition(solarYear, chart.Terms.SolarMonth));
     // Day number 0 is a Ян Земля·Тигр day: the day tables start at ЗЕМ and ДЕР.
-    const std::int64_t dayNumber = DayNumberOf(chart.Moment.ChartDate);
+    const std::int32_t hour = chart.Moment.ChartHour;
+    const std::int64_t dayNumber = DayPillarNumber(chart.Moment.ChartDate, hour, chart.DayChangeAtMidnight);
     signs.Day = {static_cast<std::int32_t>(FloorMod(dayNumber + 4, 10)),
                  static_cast<std::int32_t>(FloorMod(dayNumber + 2, 12))};
-    const std::int32_t hour = chart.Moment.ChartHour;
     const std::int32_t hourBranch = hour == 23 ? 0 : (hour + 1) / 2;
     // The rat hour of a Ян Дерево or Инь Земля day is Ян Дерево, and each
-    // later day stem moves it on by two.
-    signs.Hour = {(signs.Day.Stem % 5 * 2 + hourBranch) % 10, hourBranch};
+    // later day stem moves it on by two; the stem is that of the chart date,
+    // the next day from 23:00, whichever day the day pillar keeps.
+    const auto dateStem = static_cast<std::int32_t>(FloorMod(DayNumberOf(chart.Moment.ChartDate) + 4, 10));
+    signs.Hour = {(dateStem % 5 * 2 + hourBranch) % 10, hourBranch};
     return signs;
 }

@@ -44,5 +44,6 @@ Pillar TokensOf(const Sign &sign);
 Token StemToken(std::int32_t stem);
 
 // The pillars of a computed chart from the solar year and month and the
-// chart's date and hour, by the rules BuildPillars follows.
+// chart's date and hour, by the rules BuildPillars follows (the day pillar
+// by the chart's DayChangeAtMidnight).
 ChartSigns SignsOf(const ChartDetails &chart);

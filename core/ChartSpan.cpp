@@ -8,6 +8,8 @@
 #include "Ephemeris.h"
 #include "Gregorian.h"
 #include "InputFields.h"
+#include "Messages.h"
+#include "SolarTime.h"
 #include "TimeScale.h"
 
 namespace {
@@ -67,8 +69,8 @@ std::int64_t FirstSecondAfter(const ChartInput &input, double term, double enter
     return s;
 }
 
-// Every instant in (from, to) at which the chart can change, given the
-// terms of the charts at both ends of the span.
+// Every instant in (from, to) at which the local-mean-time chart can
+// change, given the terms of the charts at both ends of the span.
 std::set<std::int64_t> Candidates(const ChartInput &input, std::int64_t from, std::int64_t to,
                                   const std::vector<const SolarTerms *> &terms)
 {
@@ -76,6 +78,14 @@ std::set<std::int64_t> Candidates(const ChartInput &input, std::int64_t from, st
     const std::int64_t base = ChartSecondsOf(input);
     for (std::int64_t s = (FloorDiv(base + from, TwoHours) + 1) * TwoHours - base; s < to; s += TwoHours)
         found.insert(s);
+    // Midnight is 1:00 on the scale of local mean time + 1 hour, between
+    // two of the even hours.
+    if (input.DayChangeAtMidnight) {
+        const std::int64_t midnight = 3600;
+        for (std::int64_t s = (FloorDiv(base + from - midnight, SecondsPerDay) + 1) * SecondsPerDay + midnight - base;
+             s < to; s += SecondsPerDay)
+            found.insert(s);
+    }
     const double entered = ChartMomentOf(input).ChartJD;
     for (const SolarTerms *year : terms) {
         for (int i = 0; i < 12; ++i)
@@ -118,6 +128,61 @@ std::int64_t LastComputable(const ChartInput &input, std::int64_t from, std::int
     return from;
 }
 
+// The first second from the entered moment whose chart time has reached
+// scaleSeconds, an instant on the scale of local mean time (seconds from the
+// entered moment): scaleSeconds itself without true solar time. A second
+// plus its equation of time never falls as the seconds go on, since the
+// equation changes by far less than a second a second; a step in its whole
+// seconds can take a second of local mean time twice or skip one. The
+// equation at scaleSeconds is within a second of the one at the answer.
+std::optional<std::int64_t> FirstSecondReaching(const ChartInput &input, std::int64_t scaleSeconds)
+{
+    if (!input.TrueSolarTime)
+        return scaleSeconds;
+    const auto scaleAt = [&](std::int64_t s) -> std::optional<std::int64_t> {
+        const std::optional<std::int32_t> equation = EquationSecondsAt(input, s);
+        return equation ? std::optional(s + *equation) : std::nullopt;
+    };
+    const std::optional<std::int32_t> equation = EquationSecondsAt(input, scaleSeconds);
+    if (!equation)
+        return std::nullopt;
+    // Forward to a second that reaches it, then back over those before it
+    // that reach it too.
+    std::int64_t s = scaleSeconds - *equation;
+    for (std::optional<std::int64_t> at = scaleAt(s); !at || *at < scaleSeconds; at = scaleAt(++s)) {
+        if (!at)
+            return std::nullopt;
+    }
+    for (;;) {
+        const std::optional<std::int64_t> before = scaleAt(s - 1);
+        if (!before)
+            return std::nullopt;
+        if (*before < scaleSeconds)
+            return s;
+        --s;
+    }
+}
+
+// Adds the chart that holds from the second from on. Two changes a second
+// apart on local mean time can fall on the same second of true solar time,
+// when the equation steps over the second between them: the chart between
+// never holds and is dropped.
+void AddChange(std::vector<ChartRange> &ranges, std::int64_t from, const ChartResult &result)
+{
+    if (ranges.size() > 1 && ranges.back().From == from) {
+        const std::int64_t to = ranges.back().To;
+        ranges.pop_back();
+        ranges.back().To = to;
+    }
+    ChartRange &current = ranges.back();
+    const unsigned changes = ChangesBetween(current.Result, result);
+    if (changes == 0)
+        return;
+    const std::int64_t to = current.To;
+    current.To = from;
+    ranges.push_back({from, to, result, changes});
+}
+
 } // namespace
 
 unsigned ChangesBetween(const ChartResult &before, const ChartResult &after)
@@ -154,25 +219,32 @@ SpanOutcome ComputeChartSpan(const ChartInput &input, std::int32_t minutes, cons
         last = ComputeChartAt(input, edges.To - 1, shared);
     }
 
+    // The true-solar-time chart of a second is the local-mean-time chart of
+    // that second plus its equation of time, so the changes are found on
+    // local mean time between the ends so moved, and each is taken back to
+    // the first second that reaches it.
+    ChartInput local = input;
+    local.TrueSolarTime = false;
+    const std::int64_t scaleFrom = edges.From + first.Details->EquationSeconds;
+    const std::int64_t scaleTo = edges.To + last.Details->EquationSeconds;
     ChartSpan span{{{edges.From, edges.To, first.Details->Result, 0}}, edges.Cut};
-    for (std::int64_t s : Candidates(input, edges.From, edges.To, {&first.Details->Terms, &last.Details->Terms})) {
-        const ChartOutcome chart = ComputeChartAt(input, s, shared);
+    for (std::int64_t t : Candidates(local, scaleFrom, scaleTo, {&first.Details->Terms, &last.Details->Terms})) {
+        const ChartOutcome chart = ComputeChartAt(local, t, shared);
         if (!chart.Details)
             return {std::nullopt, chart.Error};
-        ChartRange &current = span.Ranges.back();
-        const unsigned changes = ChangesBetween(current.Result, chart.Details->Result);
-        if (changes == 0)
-            continue;
-        current.To = s;
-        span.Ranges.push_back({s, edges.To, chart.Details->Result, changes});
+        const std::optional<std::int64_t> from = FirstSecondReaching(input, t);
+        if (!from)
+            return {std::nullopt, Messages::EphemerisRange};
+        AddChange(span.Ranges, *from, chart.Details->Result);
     }
     return {span, {}};
 }
 
 std::optional<NearestChange> FindNearestChange(const ChartInput &input, const SolarTermOptions &options)
 {
-    // The hour pillar changes every two hours, so a little more than two
-    // hours either way holds a change on both sides.
+    // The hour pillar changes every two hours (and a second or so, as the
+    // equation of time goes), so a little more than two hours either way
+    // holds a change on both sides.
     const SpanOutcome outcome = ComputeChartSpan(input, 121, options);
     if (!outcome.Span || outcome.Span->Ranges.size() < 2)
         return std::nullopt;

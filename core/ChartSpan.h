@@ -14,8 +14,11 @@
 // which it holds, to the second. A chart can change only where the hour of
 // local mean time + 1 hour becomes even (hour and day pillars), where the
 // chart moment passes a stored term moment (month and year), and where the
-// sun reaches 315 degrees (the year square on 4 and 5 February); the span
-// looks at those instants alone, so it costs little more than one chart.
+// sun reaches 315 degrees (the year square on 4 and 5 February); with the
+// day change at midnight, also where local mean time reaches 0:00 (the day
+// pillar). With true solar time, those instants are reached when the second
+// plus its equation of time is there. The span looks at those instants
+// alone, so it costs little more than one chart.
 
 // What differs between two charts, as bits.
 enum ChartChange : unsigned {

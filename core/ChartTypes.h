@@ -24,6 +24,15 @@ struct ChartInput {
     // whole hours (+5:30, local mean time +2:30:17); Correction then holds its
     // whole hours, truncated toward zero. Nothing: Correction is the offset.
     std::optional<std::int32_t> OffsetSeconds = std::nullopt;
+    // The chart's time: local mean time, or with TrueSolarTime true solar
+    // time, local mean time plus the equation of time at the chart's moment
+    // in whole seconds; it then stands for local mean time in every rule of
+    // the chart (hour, day, month and year change, squares, luck's start).
+    bool TrueSolarTime = false;
+    // The day pillar: from 23:00 of the chart's time it is the next day's;
+    // with DayChangeAtMidnight it stays the date's own until 24:00 (the
+    // hour pillar is the same under both).
+    bool DayChangeAtMidnight = false;
 };
 
 // One of the ten element tokens, UTF-8: "ДЕР", "дер", "ОГО", "ого", "ЗЕМ",

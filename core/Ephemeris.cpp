@@ -10,6 +10,7 @@
 namespace {
 constexpr int Gregorian = SE_GREG_CAL;
 thread_local std::uint64_t sunCalcs = 0;
+thread_local std::uint64_t equations = 0;
 
 #if defined(__x86_64__)
 __attribute__((target("avx"))) void ZeroUpperVectorHalves() { _mm256_zeroupper(); }
@@ -57,3 +58,16 @@ std::optional<double> SunLongitudeAt(double julianDay)
 }
 
 std::uint64_t SunCalcCount() { return sunCalcs; }
+
+std::optional<double> EquationOfTimeAt(double julianDayUt)
+{
+    double days = 0;
+    char error[256] = {};
+    ++equations;
+    CleanVectorState();
+    if (swe_time_equ(julianDayUt, &days, error) < 0)
+        return std::nullopt;
+    return days;
+}
+
+std::uint64_t EquationOfTimeCount() { return equations; }

@@ -6,9 +6,10 @@
 
 #include "ChartTypes.h"
 
-// Thin wrappers over the three Swiss Ephemeris calls the calculation uses,
-// always with the Gregorian calendar flag and the built-in analytical
-// (Moshier) ephemeris, so no data files are read.
+// Thin wrappers over the Swiss Ephemeris calls the calculation uses, always
+// with the Gregorian calendar flag and the built-in analytical (Moshier)
+// ephemeris for the sun; swe_time_equ takes no flags and falls back to it
+// when the library finds no data files.
 
 // swe_julday: Julian day (UT) of a Gregorian date and a decimal hour; hours
 // outside 0..24 carry into the neighbouring days.
@@ -28,3 +29,11 @@ std::optional<double> SunLongitudeAt(double julianDay);
 
 // Number of sun positions computed on this thread so far; for benchmarks.
 std::uint64_t SunCalcCount();
+
+// swe_time_equ: the equation of time, apparent minus mean solar time, in
+// days (within about -0.0103..+0.0115) at a Julian day on the UT scale, or
+// nothing when the moment lies outside the ephemeris.
+std::optional<double> EquationOfTimeAt(double julianDayUt);
+
+// Number of equations of time computed on this thread so far; for tests.
+std::uint64_t EquationOfTimeCount();

@@ -17,7 +17,8 @@
 // first starts after the time from the chart moment to the month boundary
 // the direction points to (the next month change forward, the previous one
 // backward), taken on the scale on which the chart's month pillar changes
-// (the term moments moved by the clock's offset) and converted by the usual
+// (the term moments moved by the clock's offset; the chart moment on the
+// chart's own time, true solar time when it uses it) and converted by the usual
 // proportion: 3 days = 1 year, 1 day = 4 months, 2 hours = 10 days, so one
 // minute is two hours of life (months of 30 days, years of 12 months).
 

@@ -47,23 +47,31 @@ std::int64_t DayNumberOf(const CalendarDate &date)
     return DayCount(date) - 360 * (std::int64_t(date.Year) - 1);
 }
 
+std::int64_t DayPillarNumber(const CalendarDate &chartDate, std::int32_t chartHour, bool dayChangeAtMidnight)
+{
+    // The chart date is already the next one from 23:00.
+    return DayNumberOf(chartDate) - (dayChangeAtMidnight && chartHour == 23 ? 1 : 0);
+}
+
 Pillar YearPillarOf(std::int32_t solarYear)
 {
     return {YearStems[FloorMod(solarYear, 10)], YearBranches[FloorMod(solarYear, 12)]};
 }
 
 Pillars BuildPillars(std::int32_t solarYear, std::int32_t solarMonth, const CalendarDate &chartDate,
-                     std::int32_t chartHour)
+                     std::int32_t chartHour, bool dayChangeAtMidnight)
 {
     Pillars p;
     const auto yearDigit = FloorMod(solarYear, 10);
     p.YearPillar = YearPillarOf(solarYear);
     p.MonthPillar = MonthPillarTable[yearDigit][solarMonth - 1];
 
-    const std::int64_t dayNumber = DayNumberOf(chartDate);
-    const int dayDigit = static_cast<int>(FloorMod(dayNumber, 10));
-    p.DayPillar = {DayStems[dayDigit], DayBranches[FloorMod(dayNumber, 12)]};
+    const std::int64_t dayNumber = DayPillarNumber(chartDate, chartHour, dayChangeAtMidnight);
+    p.DayPillar = {DayStems[FloorMod(dayNumber, 10)], DayBranches[FloorMod(dayNumber, 12)]};
 
+    // The rat hour from 23:00 takes its stem from the next day even where
+    // the day pillar stays the date's own.
+    const int dayDigit = static_cast<int>(FloorMod(DayNumberOf(chartDate), 10));
     const int hourBranch = chartHour == 23 ? 0 : (chartHour + 1) / 2;
     // Digits 1..4 form groups 1..4, digits 6..9 repeat them, 0 and 5 are group 5.
     const int group = dayDigit % 5 == 0 ? 5 : dayDigit % 5;

@@ -20,6 +20,12 @@ extern const std::array<std::array<const char *, 12>, 5> HourStemTable;
 // division so that dates before year 1 keep the sixty-day cycle.
 std::int64_t DayNumberOf(const CalendarDate &date);
 
+// The day number (as DayNumberOf) of the day pillar of a chart date and
+// local-mean hour: the chart date's own, or with the day change at midnight,
+// from 23:00 to 24:00, the day before it. The hour pillar's stem follows the
+// chart date under both rules.
+std::int64_t DayPillarNumber(const CalendarDate &chartDate, std::int32_t chartHour, bool dayChangeAtMidnight);
+
 // The year pillar of a solar year (it begins at the start of spring).
 Pillar YearPillarOf(std::int32_t solarYear);
 
@@ -33,4 +39,4 @@ struct Pillars {
 // solarMonth 1..12; any year, date and hour 0..23 give tokens (remainders
 // are floored, so nothing leaves its table before year 1).
 Pillars BuildPillars(std::int32_t solarYear, std::int32_t solarMonth, const CalendarDate &chartDate,
-                     std::int32_t chartHour);
+                     std::int32_t chartHour, bool dayChangeAtMidnight = false);
