@@ -243,6 +243,75 @@ class ReadingOutput(unittest.TestCase):
         self.assertEqual(run(case + ["--reading", "--around", "5"]).returncode, 2)
 
 
+class ClientFileCommands(unittest.TestCase):
+    """The tool on a client file of its own, in a fresh XDG_DATA_HOME."""
+    HEADER = b"name,sex,date,time,correction,longitude,hemisphere,place,zone,notes\n"
+    ROWS = (b'\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd\xd0\xbe\xd0\xb2\xd0\xb0 \xd0\x90\xd0\xbd\xd0\xbd\xd0\xb0,'
+            b'\xd0\xb6,15.07.1985,10:00,,049:07,E,"Kazan, Tatarstan",Europe/Moscow,"one, ""two""\nthree"\n'
+            b"Petrov,,01.01.2000,12:00,5:30,060:36,E,,,\n")
+
+    def setUp(self):
+        self.home = tempfile.TemporaryDirectory()
+        self.saved = os.environ.get("XDG_DATA_HOME")
+        os.environ["XDG_DATA_HOME"] = self.home.name
+
+    def tearDown(self):
+        if self.saved is None:
+            del os.environ["XDG_DATA_HOME"]
+        else:
+            os.environ["XDG_DATA_HOME"] = self.saved
+        self.home.cleanup()
+
+    def write(self, name, data):
+        path = os.path.join(self.home.name, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        return path
+
+    def test_import_list_chart_export(self):
+        bad = self.write("bad.csv", self.HEADER + self.ROWS + b"X,q,32.01.2000,10:00,,049:07,E,,,\nY,,01.01.2000,1:00,3,049:07,E,,,\n")
+        result = run(["--import-clients", bad])
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("line 5:", result.stderr.decode())
+        self.assertIn("line 6:", result.stderr.decode())
+        self.assertEqual(run(["--clients"]).stdout, b"", "a bad file imports nothing")
+
+        good = self.write("good.csv", self.HEADER + self.ROWS)
+        self.assertEqual(run(["--import-clients", good]).returncode, 0)
+        listed = [json.loads(line) for line in run(["--clients", "--json"]).stdout.splitlines()]
+        self.assertEqual([c["name"] for c in listed], ["Petrov", "Иванова Анна"])
+        self.assertEqual(list(listed[0]), ["id", "name", "sex", "date", "time", "correction", "longitude",
+                                           "hemisphere", "place", "zone", "notes"])
+        self.assertEqual(listed[1]["notes"], 'one, "two"\nthree')
+        self.assertEqual(run(["--export-clients"]).stdout, self.HEADER + self.ROWS[self.ROWS.index(b"Petrov"):]
+                         + self.ROWS[:self.ROWS.index(b"Petrov")])
+
+        typed = json.loads(run(["15.07.1985", "10:00", "--tz", "Europe/Moscow", "--longitude", "049:07E",
+                                "--luck", "female", "--json"]).stdout)
+        stored = json.loads(run(["--client", "Иванова Анна", "--luck", "--json"]).stdout)
+        by_id = json.loads(run(["--client", str(listed[1]["id"]), "--luck", "--json"]).stdout)
+        for key in ("pillars", "yearSquare", "monthSquare", "luck"):
+            self.assertEqual(stored[key], typed[key], key)
+            self.assertEqual(by_id[key], typed[key], key)
+        self.assertEqual(run(["--client", "Petrov", "--luck"]).returncode, 1, "no sex stored")
+        self.assertEqual(run(["--client", "Nobody"]).returncode, 1)
+        run(["--import-clients", self.write("twin.csv", self.HEADER + b"Petrov,,02.02.2002,12:00,3,037:37,E,,,\n")])
+        twins = run(["--client", "Petrov"])
+        self.assertEqual(twins.returncode, 1)
+        self.assertIn("give the id", twins.stderr.decode())
+
+    def test_a_damaged_file_is_named_and_left_alone(self):
+        folder = os.path.join(self.home.name, "velmora")
+        os.makedirs(folder)
+        damaged = self.write("velmora/clients.sqlite", b"SQLite format 3\x00" + b"\xff" * 4000)
+        result = run(["--clients"])
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("clients.sqlite", result.stderr.decode())
+        self.assertIn(".recover", result.stderr.decode())
+        with open(damaged, "rb") as f:
+            self.assertEqual(f.read(), b"SQLite format 3\x00" + b"\xff" * 4000)
+
+
 class AroundOutput(unittest.TestCase):
     def test_ranges_follow_each_other_and_the_single_chart_keeps_its_keys(self):
         case = ["15.07.1985", "11:40", "--correction", "4", "--longitude", "049:07E", "--json"]

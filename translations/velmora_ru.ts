@@ -166,6 +166,33 @@
     </message>
 </context>
 <context>
+    <name>ClientCommands</name>
+    <message>
+        <source>no client has the id %1</source>
+        <translation>нет клиента с номером %1</translation>
+    </message>
+    <message>
+        <source>no client is named &quot;%1&quot;</source>
+        <translation>нет клиента с именем «%1»</translation>
+    </message>
+    <message>
+        <source>%1 clients are named &quot;%2&quot;; give the id: %3</source>
+        <translation>клиентов с именем «%2»: %1; укажите номер: %3</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;</source>
+        <translation>не удается прочитать «%1»</translation>
+    </message>
+    <message>
+        <source>nothing was imported</source>
+        <translation>ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>client &quot;%1&quot; has no sex stored; give --luck male or --luck female</source>
+        <translation>у клиента «%1» не записан пол; укажите --luck male или --luck female</translation>
+    </message>
+</context>
+<context>
     <name>Clients</name>
     <message>
         <source>the name is empty</source>
@@ -499,6 +526,14 @@
         <source>%1 needs two dates</source>
         <translation>%1 требует двух дат</translation>
     </message>
+    <message>
+        <source>--clients, --export-clients and --import-clients go alone (--clients with --json or --header)</source>
+        <translation>--clients, --export-clients и --import-clients указываются одни (--clients — с --json или --header)</translation>
+    </message>
+    <message>
+        <source>--client gives the date, the time and the place itself; it does not go with them</source>
+        <translation>--client сам дает дату, время и место; вместе с ними не указывается</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
@@ -518,6 +553,10 @@
        velmora-chart [DD.MM.YYYY HH:MM [the place options]] --days FROM TO
                      [--header | --json]
        velmora-chart --now [the place options] [any single chart&apos;s options]
+       velmora-chart --client NAME|ID [--luck [male|female]] [--reading] [--json]
+       velmora-chart --clients [--header | --json]
+       velmora-chart --export-clients &gt; clients.csv
+       velmora-chart --import-clients FILE
 
 Prints the four pillars and the year and month squares of a local clock
 moment. The year has four digits; charts compute from 01.01.0001 up to the
@@ -627,6 +666,17 @@ solstices are those of Beijing time, as in printed almanacs.
 --now takes the present minute on the clock of --place or --tz, or of the
 correction, instead of a date and a time.
 
+The client file (~/.local/share/velmora/clients.sqlite, $XDG_DATA_HOME) is the
+window&apos;s: --clients lists its clients, CSV (--header names the columns
+id,name,sex,date,time,correction,longitude,hemisphere,place,zone,notes) or
+--json, an object a line with those keys. --client NAME|ID computes a client&apos;s
+chart exactly as if its data were typed (a name several clients share is an
+error listing their ids); --luck without a sex takes the client&apos;s. The
+--export-clients CSV (RFC 4180, UTF-8, the header
+name,sex,date,time,correction,longitude,hemisphere,place,zone,notes; exactly
+one of correction and zone) is what --import-clients FILE reads: all of it or,
+when any row is bad, none, each bad row named by its line.
+
 --pdf FILE.pdf and --png FILE.png also save a single chart as the window
 does: the printed page, or the result area at twice its size.
 
@@ -651,6 +701,10 @@ English; the chart itself is Russian in every locale.
        velmora-chart [ДД.ММ.ГГГГ ЧЧ:ММ [параметры места]] --days С ПО
                      [--header | --json]
        velmora-chart --now [параметры места] [параметры одной карты]
+       velmora-chart --client ИМЯ|НОМЕР [--luck [male|female]] [--reading] [--json]
+       velmora-chart --clients [--header | --json]
+       velmora-chart --export-clients &gt; clients.csv
+       velmora-chart --import-clients ФАЙЛ
 
 Печатает четыре столпа и квадраты года и месяца для момента по местным
 часам. Год пишется четырьмя цифрами; карты вычисляются с 01.01.0001 до начала
@@ -760,6 +814,17 @@ UTF-8, и управляющие символы выводятся с U+FFFD н�
 времени, как в печатных альманахах.
 --now берет текущую минуту по часам --place или --tz либо поправки вместо
 даты и времени.
+
+Картотека (~/.local/share/velmora/clients.sqlite, $XDG_DATA_HOME) — та же, что
+у окна: --clients перечисляет клиентов, в CSV (--header называет столбцы
+id,name,sex,date,time,correction,longitude,hemisphere,place,zone,notes) или с
+--json — объект в строке с этими ключами. --client ИМЯ|НОМЕР считает карту
+клиента в точности так, как если бы его данные были введены (имя нескольких
+клиентов — ошибка с их номерами); --luck без пола берет пол клиента. CSV из
+--export-clients (RFC 4180, UTF-8, заголовок
+name,sex,date,time,correction,longitude,hemisphere,place,zone,notes; ровно
+одно из correction и zone) читает --import-clients ФАЙЛ: целиком или, если
+есть плохие строки, ничего, называя каждую плохую строку по номеру.
 
 --pdf ФАЙЛ.pdf и --png ФАЙЛ.png также сохраняют одну карту, как это делает
 окно: печатную страницу или область результата в двойном размере.
