@@ -11,6 +11,7 @@
 #include "ChartRequest.h"
 #include "LuckFormat.h"
 #include "ReadingFormat.h"
+#include "RulesFormat.h"
 #include "Messages.h"
 #include "PlaceOption.h"
 #include "SystemError.h"
@@ -48,7 +49,11 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
 {
     const bool json = batch.Json;
     const SexField sex = SplitSexField(line);
-    const ChartRequest request = ParseBatchLine(sex.Case, batch.SkippedOrDoubled);
+    ChartRequest request = ParseBatchLine(sex.Case, batch.SkippedOrDoubled);
+    if (request.Input) {
+        request.Input->TrueSolarTime = batch.SolarTime;
+        request.Input->DayChangeAtMidnight = batch.DayChangeAtMidnight;
+    }
     std::string error = request.Error;
     if (sex.Given && !json) {
         error = Filled(Translate("Batch", "a sixth field (the sex for the luck pillars) goes with --json"));
@@ -65,6 +70,8 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
             if (!json)
                 return FormatCsv(input, *outcome.Details);
             std::string object = FormatJson(input, *outcome.Details);
+            if (const auto rules = RulesJson(*request.Input))
+                object = JsonWithKey(object, "rules", *rules);
             if (luck)
                 object = JsonWithKey(object, "luck", luck->Json);
             if (batch.Reading)

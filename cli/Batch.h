@@ -16,6 +16,8 @@ struct BatchOptions {
     bool Header = false;                // a first line naming the CSV columns
     Fold SkippedOrDoubled = Fold::None; // which offset such a time in a zone takes
     bool Reading = false;               // each JSON chart with its "reading"
+    bool SolarTime = false;             // the chart rules of every case (--solar-time, --day-change 0)
+    bool DayChangeAtMidnight = false;
 };
 
 struct BatchOutcome {

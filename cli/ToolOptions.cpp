@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "AroundFormat.h"
+#include "ChartTypes.h"
 #include "LuckFormat.h"
 #include "Translation.h"
 
@@ -34,6 +35,8 @@ constexpr OptionSpec Specs[] = {
     {"--around", nullptr, &ToolOptions::Around},
     {"--days", nullptr, &ToolOptions::DaysFrom}, // and the next argument, TO
     {"--now", &ToolOptions::Now},
+    {"--solar-time", &ToolOptions::SolarTime},
+    {"--day-change", nullptr, &ToolOptions::DayChange},
     {"--clients", &ToolOptions::Clients},
     {"--export-clients", &ToolOptions::ExportClients},
     {"--client", nullptr, &ToolOptions::Client},
@@ -63,6 +66,8 @@ bool HasExtension(const std::optional<std::string> &name, std::string_view exten
 // The usage error of options that do not go together, or nothing.
 std::optional<std::string> Conflict(const ToolOptions &options)
 {
+    if (options.DayChange && *options.DayChange != "0" && *options.DayChange != "23")
+        return Filled(Translate("ToolOptions", "--day-change takes 0 or 23"));
     if (options.Fold && *options.Fold != "earlier" && *options.Fold != "later")
         return Filled(Translate("ToolOptions", "--fold takes \"earlier\" or \"later\""));
     const bool clientFile = options.Clients || options.ExportClients || options.ImportClients;
@@ -141,6 +146,12 @@ std::optional<std::string> Conflict(const ToolOptions &options)
 }
 
 } // namespace
+
+void ApplyRules(const ToolOptions &options, ChartInput &input)
+{
+    input.TrueSolarTime = options.SolarTime;
+    input.DayChangeAtMidnight = options.DayChange == "0";
+}
 
 OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
 {

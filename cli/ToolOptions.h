@@ -27,6 +27,8 @@ struct ToolOptions {
     bool Help = false;
     bool Reading = false;                     // the chart's reading after the chart
     bool Now = false;                         // the chart of the present minute, instead of a date and a time
+    bool SolarTime = false;                   // true solar time in place of local mean time
+    std::optional<std::string> DayChange;     // "0" or "23": the hour the day pillar changes at
     std::optional<std::string> Client;        // a client's name or id: the chart of its birth data
     std::optional<std::string> ImportClients; // a CSV file of clients to add
     bool Clients = false;                     // list the clients
@@ -43,3 +45,7 @@ struct OptionsOutcome {
     std::string Error;
 };
 OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments);
+
+// Sets the chart rules the options choose (--solar-time, --day-change 0).
+struct ChartInput;
+void ApplyRules(const ToolOptions &options, ChartInput &input);

@@ -19,6 +19,7 @@
 #include "PresentClock.h"
 #include "ReadingFormat.h"
 #include "ReadingText.h"
+#include "RulesFormat.h"
 #include "Batch.h"
 #include "ChartFiles.h"
 #include "ChartFormat.h"
@@ -48,6 +49,7 @@ constexpr char Usage[] =
                       "                     [--header | --json]\n"
                       "       velmora-chart --now [the place options] [any single chart's options]\n"
                       "       velmora-chart --client NAME|ID [--luck [male|female]] [--reading] [--json]\n"
+                      "       (charts also take --solar-time and --day-change 0|23)\n"
                       "       velmora-chart --clients [--header | --json]\n"
                       "       velmora-chart --export-clients > clients.csv\n"
                       "       velmora-chart --import-clients FILE\n"
@@ -171,6 +173,18 @@ constexpr char Usage[] =
                       "one of correction and zone) is what --import-clients FILE reads: all of it or,\n"
                       "when any row is bad, none, each bad row named by its line.\n"
                       "\n"
+                      "--solar-time takes true solar time (local mean time plus the equation of time\n"
+                      "at the chart's moment, from the Swiss Ephemeris) in place of local mean time\n"
+                      "everywhere the chart uses it: the chart is the local-mean-time chart at the\n"
+                      "clock reading moved by the equation. --day-change 0 keeps the day pillar of\n"
+                      "the date from 23:00 to 24:00 (the hour pillar stays the Крыса hour, its stem\n"
+                      "following the next day); 23, the default, changes it at 23:00. Both go with\n"
+                      "single charts, --batch, --around, --luck, --reading, --days, --client and\n"
+                      "--now; a rule that is not the default is named in a line \"Правила: ...\" above\n"
+                      "the table, and --json adds\n"
+                      "  \"rules\":{\"solarTime\":true,\"equationMinutes\":-7.12,\"dayChange\":0}\n"
+                      "only then (equationMinutes with --solar-time only).\n"
+                      "\n"
                       "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
                       "does: the printed page, or the result area at twice its size.\n"
                       "\n"
@@ -227,6 +241,8 @@ void PrintChart(const ChartInput &input, const ChartDetails &details, const Plac
         std::string object = FormatJson(CsvLineOf(input), details);
         if (placed.Used)
             object = JsonWithPlace(object, *placed.Used);
+        if (const auto rules = RulesJson(input))
+            object = JsonWithKey(object, "rules", *rules);
         if (luck)
             object = JsonWithKey(object, "luck", luck->Json);
         if (reading)
@@ -236,7 +252,7 @@ void PrintChart(const ChartInput &input, const ChartDetails &details, const Plac
         std::cout << object << "\n";
         return;
     }
-    std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << FormatTable(details.Result)
+    std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << RulesLine(input) << FormatTable(details.Result)
               << (luck ? luck->Text : "") << (reading ? "\n" + FormatReadingText(*reading) : "");
 }
 
@@ -249,10 +265,12 @@ std::string PrintAround(const ChartInput &input, std::int32_t minutes, const Pla
         return ToolMessage(outcome.Error);
     if (json) {
         const std::string zone = placed.Used ? placed.Used->Zone : std::string();
-        const std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span, zone);
+        std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span, zone);
+        if (const auto rules = RulesJson(input))
+            object = JsonWithKey(object, "rules", *rules);
         std::cout << (placed.Used ? JsonWithPlace(object, *placed.Used) : object) << "\n";
     } else {
-        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "")
+        std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << RulesLine(input)
                   << FormatAroundText(input, *outcome.Span, placed.Used ? placed.Used->Zone : std::string());
     }
     return {};
@@ -325,6 +343,8 @@ int RunSingle(const ToolOptions &options)
     const std::string correction = options.Correction.value_or(DefaultCorrection);
     const std::string longitude = options.Longitude.value_or(DefaultLongitude);
     ChartRequest request = ParseRequest(date, time, correction, longitude);
+    if (request.Input)
+        ApplyRules(options, *request.Input);
     std::string error = request.Error;
     const PlaceOptions place{options.Place.value_or(""), options.Zone.value_or(""), FoldOf(options)};
     PlaceOutcome placed = request.Input ? ApplyPlaceOptions(place, *request.Input) : PlaceOutcome{};
@@ -412,8 +432,9 @@ int Run(const ToolOptions &options)
         return RunSingle(AtPresent(options));
     if (!options.Batch)
         return RunSingle(options);
-    const BatchOutcome outcome =
-        RunBatch(std::cin, std::cout, {options.Json, options.Header, FoldOf(options), options.Reading});
+    const BatchOutcome outcome = RunBatch(
+        std::cin, std::cout,
+        {options.Json, options.Header, FoldOf(options), options.Reading, options.SolarTime, options.DayChange == "0"});
     if (!outcome.Failure.empty()) {
         std::cerr << "velmora-chart: " << outcome.Failure << "\n";
         return 1;

@@ -3,6 +3,7 @@
 
 #include "PillarOrder.h"
 #include "PlaceLine.h"
+#include "SolarTime.h"
 #include "TimeScale.h"
 
 #include <cstdio>
@@ -62,7 +63,8 @@ std::string FormatHeader(const ChartInput &input)
     std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d, поправка %s, долгота %03d:%02d%s", input.Day,
                   input.Month, input.Year, input.Hour, input.Minute, SignedOffsetText(OffsetSecondsOf(input)).c_str(),
                   input.LongitudeDegrees, input.LongitudeMinutes, input.Hemisphere == "E" ? "E" : "W");
-    return line;
+    const std::string rules = RulesText(input);
+    return rules.empty() ? std::string(line) : std::string(line) + "; " + rules;
 }
 
 std::string FormatChartText(const ChartInput &input, const ChartResult &result, const std::string &placeName)

@@ -33,3 +33,23 @@ std::optional<double> EquationOfTimeMinutes(const ChartInput &input)
         return std::nullopt;
     return *days * 1440;
 }
+
+std::string RulesText(const ChartInput &input)
+{
+    std::string text;
+    if (input.TrueSolarTime) {
+        text = "истинное солнечное время";
+        if (const std::optional<double> minutes = EquationOfTimeMinutes(input)) {
+            const long rounded = std::lround(*minutes);
+            // A true minus sign, as Russian typesetting writes it.
+            text += ", "
+                + std::string(rounded < 0       ? "\u2212"
+                                  : rounded > 0 ? "+"
+                                                : "")
+                + std::to_string(std::labs(rounded)) + " мин";
+        }
+    }
+    if (input.DayChangeAtMidnight)
+        text += std::string(text.empty() ? "" : "; ") + "смена дня в 0:00";
+    return text;
+}

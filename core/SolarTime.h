@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "ChartTypes.h"
 
@@ -21,3 +22,9 @@ std::optional<std::int32_t> EquationSecondsAt(const ChartInput &input, std::int6
 // mean time); given whether or not the input uses true solar time. Nothing
 // outside the ephemeris.
 std::optional<double> EquationOfTimeMinutes(const ChartInput &input);
+
+// The rules of the input that are not the default, as one short line for
+// the window and the shared chart: "истинное солнечное время, −7 мин",
+// "смена дня в 0:00", both joined by "; "; empty for the default rules (local
+// mean time, the day changing at 23:00). Minutes of the equation rounded.
+std::string RulesText(const ChartInput &input);

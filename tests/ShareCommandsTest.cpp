@@ -162,10 +162,10 @@ TEST_F(ShareCommandsTest, MenuItemsFollowPrintAndWaitForAChart)
     }
     EXPECT_EQ(names,
               QStringList({"N7", "NSave", "NCopyText", "NCopyPicture", "N8", "N9", "NPlace", "NLuck", "NAround",
-                           "NReading", "NDays"}));
+                           "NReading", "NDays", "", "NSolarTime", "NDayChange"}));
     EXPECT_EQ(keys,
               QStringList({"F8", "Ctrl+S", "Ctrl+Shift+C", "", "", "Ctrl+X", "Ctrl+M", "Ctrl+L", "Ctrl+R", "Ctrl+I",
-                           "Ctrl+D"}));
+                           "Ctrl+D", "", "", ""}));
     field("ClientDay")->setFocus();
     press(Qt::CTRL | Qt::Key_S);
     EXPECT_TRUE(modals.messages().isEmpty());

@@ -534,6 +534,10 @@
         <source>--client gives the date, the time and the place itself; it does not go with them</source>
         <translation>--client сам дает дату, время и место; вместе с ними не указывается</translation>
     </message>
+    <message>
+        <source>--day-change takes 0 or 23</source>
+        <translation>--day-change принимает 0 или 23</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
@@ -554,6 +558,7 @@
                      [--header | --json]
        velmora-chart --now [the place options] [any single chart&apos;s options]
        velmora-chart --client NAME|ID [--luck [male|female]] [--reading] [--json]
+       (charts also take --solar-time and --day-change 0|23)
        velmora-chart --clients [--header | --json]
        velmora-chart --export-clients &gt; clients.csv
        velmora-chart --import-clients FILE
@@ -677,6 +682,18 @@ name,sex,date,time,correction,longitude,hemisphere,place,zone,notes; exactly
 one of correction and zone) is what --import-clients FILE reads: all of it or,
 when any row is bad, none, each bad row named by its line.
 
+--solar-time takes true solar time (local mean time plus the equation of time
+at the chart&apos;s moment, from the Swiss Ephemeris) in place of local mean time
+everywhere the chart uses it: the chart is the local-mean-time chart at the
+clock reading moved by the equation. --day-change 0 keeps the day pillar of
+the date from 23:00 to 24:00 (the hour pillar stays the Крыса hour, its stem
+following the next day); 23, the default, changes it at 23:00. Both go with
+single charts, --batch, --around, --luck, --reading, --days, --client and
+--now; a rule that is not the default is named in a line &quot;Правила: ...&quot; above
+the table, and --json adds
+  &quot;rules&quot;:{&quot;solarTime&quot;:true,&quot;equationMinutes&quot;:-7.12,&quot;dayChange&quot;:0}
+only then (equationMinutes with --solar-time only).
+
 --pdf FILE.pdf and --png FILE.png also save a single chart as the window
 does: the printed page, or the result area at twice its size.
 
@@ -702,6 +719,7 @@ English; the chart itself is Russian in every locale.
                      [--header | --json]
        velmora-chart --now [параметры места] [параметры одной карты]
        velmora-chart --client ИМЯ|НОМЕР [--luck [male|female]] [--reading] [--json]
+       (карты принимают также --solar-time и --day-change 0|23)
        velmora-chart --clients [--header | --json]
        velmora-chart --export-clients &gt; clients.csv
        velmora-chart --import-clients ФАЙЛ
@@ -825,6 +843,18 @@ id,name,sex,date,time,correction,longitude,hemisphere,place,zone,notes) или �
 name,sex,date,time,correction,longitude,hemisphere,place,zone,notes; ровно
 одно из correction и zone) читает --import-clients ФАЙЛ: целиком или, если
 есть плохие строки, ничего, называя каждую плохую строку по номеру.
+
+--solar-time берет истинное солнечное время (местное среднее время плюс
+уравнение времени в момент карты, по Swiss Ephemeris) вместо местного среднего
+везде, где карта его использует: карта — это карта по местному среднему
+времени на показание часов, сдвинутое на уравнение времени. --day-change 0
+оставляет с 23:00 до 24:00 столп дня этой даты (столп часа остается часом
+Крысы, его ствол — от следующего дня); 23, по умолчанию, меняет день в 23:00.
+Оба действуют для одной карты, --batch, --around, --luck, --reading, --days,
+--client и --now; правило не по умолчанию названо строкой «Правила: ...» над
+таблицей, а --json добавляет
+  &quot;rules&quot;:{&quot;solarTime&quot;:true,&quot;equationMinutes&quot;:-7.12,&quot;dayChange&quot;:0}
+только тогда (equationMinutes — только с --solar-time).
 
 --pdf ФАЙЛ.pdf и --png ФАЙЛ.png также сохраняют одну карту, как это делает
 окно: печатную страницу или область результата в двойном размере.

@@ -59,6 +59,7 @@ void TMainForm::calculate(bool showWaitCursor)
     m_luckText.clear();
     m_readingText.clear();
     m_chartSigns = SignsOf(*outcome.Details);
+    showRules();
     DrawResult();
     showChangeWarning(*input, options);
     enableSharing();
@@ -79,6 +80,8 @@ std::optional<ChartInput> TMainForm::fieldInput(const std::optional<int> &placeO
     auto input = ReadChartInput(fieldTexts());
     if (input && placeOffset)
         SetClockOffset(*input, *placeOffset);
+    if (input)
+        applyRules(*input);
     return input;
 }
 

@@ -50,6 +50,7 @@ std::optional<ChartInput> TMainForm::presentInput() const
     input->Hour = now.Hour;
     input->Minute = now.Minute;
     SetClockOffset(*input, now.OffsetSeconds);
+    applyRules(*input);
     return input;
 }
 

@@ -4,6 +4,7 @@
 
 #include "MainUnit.h"
 
+#include "SolarTime.h"
 #include "AboutUnit.h"
 #include "Calendar.h"
 #include "EditField.h"
@@ -45,8 +46,10 @@ void TMainForm::openDatePicker()
 
 void TMainForm::N7Click()
 {
-    const PrintTexts texts{m_fields[Day]->text(), m_fields[Month]->text(), m_fields[Year]->text(),
-                           m_fields[Hour]->text(), m_fields[Minute]->text()};
+    const PrintTexts texts{
+        m_fields[Day]->text(),    m_fields[Month]->text(),
+        m_fields[Year]->text(),   m_fields[Hour]->text(),
+        m_fields[Minute]->text(), QString::fromStdString(m_hasResult ? RulesText(m_chartInput) : std::string())};
     PrintOnDefaultPrinter(this, texts, m_result);
 }
 

@@ -148,13 +148,7 @@ void TMainForm::dropPlace()
 void TMainForm::restorePlace()
 {
     m_placeSettingsRead = true;
-    const auto read = [this](const char *name) {
-        try {
-            return m_settings.read(QString::fromLatin1(name)).value_or(QString());
-        } catch (const VelmoraError &) {
-            return QString();
-        }
-    };
+    const auto read = [this](const char *name) { return optionalSetting(name); };
     m_hemisphere->setText(read(HemisphereValue) == QStringLiteral("W") ? QStringLiteral("W") : QStringLiteral("E"));
     const QString label = read(PlaceValue);
     const QByteArray zone = read(ZoneValue).toUtf8();

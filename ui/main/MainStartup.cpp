@@ -52,6 +52,7 @@ void TMainForm::FormActivate()
     loadPlaceSettings();
     normalisePlaceFields();
     restorePlace();
+    restoreRules();
     DrawTab();
     DrawCopyTab();
     m_client->setFixedSize(m_copyPanel->width(), m_copyPanel->y() + m_copyPanel->height());
@@ -75,6 +76,8 @@ std::vector<std::pair<QString, QString>> TMainForm::placeValuesToStore() const
         if (m_filledFromStore[field] || !m_fields[field]->text().isEmpty())
             values.emplace_back(QString::fromLatin1(SpecOf(field).SettingKey), m_fields[field]->text());
     for (auto &value : placeSettingsToStore())
+        values.push_back(std::move(value));
+    for (auto &value : rulesToStore())
         values.push_back(std::move(value));
     return values;
 }

@@ -107,6 +107,7 @@ void TMainForm::buildMenu()
     addAroundCommand(chart);
     addReadingCommand(chart);
     addDaysCommand(chart);
+    addRuleCommands(chart);
     addClientCommands();
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("С&правка"));
@@ -192,6 +193,7 @@ void TMainForm::buildResultArea()
     m_placeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_placeLabel->setGeometry(356, 190, 113, 28);
     buildClientLabel();
+    buildRulesLabel();
     buildChangeWarning();
 }
 

@@ -75,13 +75,14 @@ public:
     void N3Click(); // menu "О программе": the about box
 
     // MainPlace.cpp: the place dialog.
-    void NPlaceClick();                                    // menu "Место…", Ctrl+M
-    void NLuckClick();                                     // menu "Такты удачи…", Ctrl+L
-    void NAroundClick();                                   // menu "Неточное время…", Ctrl+R
-    void NReadingClick();                                  // menu "Разбор карты…", Ctrl+I
-    void NDaysClick();                                     // menu "Календарь дней…", Ctrl+D
-    void NClientsClick();                                  // menu "Картотека…", Ctrl+O
-    void NClientSaveClick();                               // menu "Записать в картотеку", Ctrl+K
+    void NPlaceClick();      // menu "Место…", Ctrl+M
+    void NLuckClick();       // menu "Такты удачи…", Ctrl+L
+    void NAroundClick();     // menu "Неточное время…", Ctrl+R
+    void NReadingClick();    // menu "Разбор карты…", Ctrl+I
+    void NDaysClick();       // menu "Календарь дней…", Ctrl+D
+    void NClientsClick();    // menu "Картотека…", Ctrl+O
+    void NClientSaveClick(); // menu "Записать в картотеку", Ctrl+K
+    void NRulesClick(); // menu "Истинное солнечное время" or "Смена дня в 0:00" toggled
     void GroupBox1MouseDown(Qt::MouseButton button);       // right button on the correction group
     void ClientGroupBox4MouseDown(Qt::MouseButton button); // right button on the longitude group
 
@@ -209,6 +210,15 @@ private:
     // MainReading.cpp
     void addReadingCommand(QMenu *menu);
 
+    // MainRules.cpp
+    void addRuleCommands(QMenu *menu);
+    void buildRulesLabel();
+    void applyRules(ChartInput &input) const;
+    void showRules();
+    void restoreRules();
+    QString optionalSetting(const char *name);
+    std::vector<std::pair<QString, QString>> rulesToStore() const;
+
     // MainClients.cpp
     void addClientCommands();
     void buildClientLabel();
@@ -273,6 +283,11 @@ private:
     std::optional<Client> m_openClient;
     std::optional<Sex> m_clientSex;
     QLabel *m_clientLabel = nullptr;
+    // The chart rules, checkable menu items, and the line naming those on.
+    QAction *m_solarTime = nullptr;
+    QAction *m_dayChange = nullptr;
+    QLabel *m_rulesLabel = nullptr;
+    bool m_rulesRead = false;            // start-up got as far as reading them
     std::vector<QAction *> m_chartTools; // enabled by the first chart
     TAroundDialog *m_aroundDialog = nullptr;
     QLabel *m_changeWarning = nullptr; // red, under the place: a change near the chart's moment

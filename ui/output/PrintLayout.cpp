@@ -143,4 +143,9 @@ void DrawPrintPage(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const Pr
     canvas.textOut(Pos(l.monthLeft), captionY, QStringLiteral("Квадрат Месяца"));
     SetPageTools(canvas);
     DrawPrintSquare(canvas, l, l.monthLeft, result.MonthSquare);
+    if (!texts.rules.isEmpty()) {
+        SetFontStyle(canvas, false, false);
+        const qint64 gap = l.captionTop - l.top - l.tableHeight;
+        canvas.textOut(Pos(l.left), Pos(l.squareTop + l.tableHeight + gap), texts.rules);
+    }
 }

@@ -15,6 +15,7 @@
 // its first 4 characters on the page.
 struct PrintTexts {
     QString day, month, year, hour, minute;
+    QString rules = {}; // the chart's rules when not the default, printed under the squares
 };
 
 // Layout values of one page of width PW and height PH (device pixels). Held

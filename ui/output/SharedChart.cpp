@@ -2,6 +2,7 @@
 #include "SharedChart.h"
 
 #include "PlaceLine.h"
+#include "SolarTime.h"
 
 namespace {
 
@@ -17,7 +18,9 @@ PrintTexts SharedPrintTexts(const ChartInput &input)
 
 QString SharedPlaceLine(const SharedChart &chart)
 {
-    return QString::fromStdString(PlaceLineOf(chart.place, chart.input));
+    const std::string rules = RulesText(chart.input);
+    const std::string place = PlaceLineOf(chart.place, chart.input);
+    return QString::fromStdString(rules.empty() ? place : place + "; " + rules);
 }
 
 QString SharedMoment(const ChartInput &input)
