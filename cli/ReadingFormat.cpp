@@ -3,28 +3,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "ReadingText.h"
+
 namespace {
 
 using Json = nlohmann::ordered_json;
 
 constexpr const char *PillarKeys[] = {"hour", "day", "month", "year"};
-
-const char *SourceKey(StarSource from)
-{
-    switch (from) {
-    case StarSource::DayStem:
-        return "dayStem";
-    case StarSource::YearStem:
-        return "yearStem";
-    case StarSource::DayBranch:
-        return "dayBranch";
-    case StarSource::YearBranch:
-        return "yearBranch";
-    case StarSource::MonthBranch:
-        break;
-    }
-    return "monthBranch";
-}
 
 Json PillarList(const std::vector<PillarName> &pillars)
 {

@@ -150,6 +150,19 @@ ClientProblem CheckRest(const Client &client)
 
 QString TidyName(const QString &name) { return name.trimmed(); }
 
+Client WithBirthOf(Client client, const Client &birth)
+{
+    client.Date = birth.Date;
+    client.Time = birth.Time;
+    client.Correction = birth.Correction;
+    client.Zone = birth.Zone;
+    client.Place = birth.Place;
+    client.GeonamesId = birth.GeonamesId;
+    client.Longitude = birth.Longitude;
+    client.Hemisphere = birth.Hemisphere;
+    return client;
+}
+
 std::optional<int> CorrectionSeconds(const QString &text)
 {
     const QStringList parts = text.split(u':');

@@ -67,6 +67,10 @@ struct ClientProblem {
 };
 
 // The name as it is stored: without blanks at either end.
+// The client with the birth data of another (date, time, correction or
+// zone and place, longitude): a stored client given a chart's data.
+Client WithBirthOf(Client client, const Client &birth);
+
 // The seconds east of Universal Time of a correction as a client keeps it
 // ("5", "+3", "-05", "5:30", "-9:30", "2:30:17"); nothing for another form.
 // The range is not checked.

@@ -51,22 +51,35 @@ std::string ElementCounts(const std::array<std::int32_t, 5> &counts)
 
 std::string PillarWord(PillarName pillar) { return PillarHeadings[static_cast<std::size_t>(pillar)]; }
 
-std::string SourceWords(StarSource from)
+namespace {
+
+struct SourceName {
+    StarSource Source;
+    const char *Words;
+    const char *Key;
+};
+
+constexpr SourceName SourceNames[] = {
+    {StarSource::DayStem, "от ствола дня", "dayStem"},
+    {StarSource::YearStem, "от ствола года", "yearStem"},
+    {StarSource::DayBranch, "от ветви дня", "dayBranch"},
+    {StarSource::YearBranch, "от ветви года", "yearBranch"},
+    {StarSource::MonthBranch, "от ветви месяца", "monthBranch"},
+};
+
+const SourceName &NameOf(StarSource from)
 {
-    switch (from) {
-    case StarSource::DayStem:
-        return "от ствола дня";
-    case StarSource::YearStem:
-        return "от ствола года";
-    case StarSource::DayBranch:
-        return "от ветви дня";
-    case StarSource::YearBranch:
-        return "от ветви года";
-    case StarSource::MonthBranch:
-        break;
-    }
-    return "от ветви месяца";
+    for (const SourceName &name : SourceNames)
+        if (name.Source == from)
+            return name;
+    return SourceNames[0];
 }
+
+} // namespace
+
+std::string SourceWords(StarSource from) { return NameOf(from).Words; }
+
+std::string SourceKey(StarSource from) { return NameOf(from).Key; }
 
 std::string StemText(std::int32_t stem) { return StemToken(stem) + " " + StemName(stem); }
 

@@ -15,6 +15,9 @@ std::string PillarWord(PillarName pillar);
 // Where a star is counted from: "от ствола дня", "от ствола года",
 // "от ветви дня", "от ветви года", "от ветви месяца".
 std::string SourceWords(StarSource from);
+// Its name in the tool's JSON: "dayStem", "yearStem", "dayBranch",
+// "yearBranch", "monthBranch".
+std::string SourceKey(StarSource from);
 
 // A stem with its token: "мет Инь Металл"; a branch: "ого Змея".
 std::string StemText(std::int32_t stem);

@@ -34,21 +34,6 @@ ChartInput Moscow(int day, int month, int year, int hour, int minute)
     return {day, month, year, hour, minute, 3, 37, 37, "E"};
 }
 
-// The clock minute at or before the one whose local-mean-time chart moment
-// is the Julian day, plus minutes.
-ChartInput ClockNear(ChartInput input, double julianDay, int minutes)
-{
-    const double shift = (-CorrectionHoursOf(input) + LongitudeOf(input) / 15 + 1) / 24;
-    const CalendarMoment m = CalendarOf(julianDay - shift + minutes / 1440.0);
-    const auto clock = static_cast<int>(std::floor(m.Hour * 60 + 1e-6));
-    input.Year = m.Date.Year;
-    input.Month = m.Date.Month;
-    input.Day = m.Date.Day;
-    input.Hour = clock / 60;
-    input.Minute = clock % 60;
-    return input;
-}
-
 ChartResult ChartAt(const ChartInput &input, std::int64_t seconds, SolarTermCache &cache)
 {
     const ChartOutcome outcome = ComputeChartAt(input, seconds, {TermSearch::Fast, &cache});

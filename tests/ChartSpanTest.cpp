@@ -16,21 +16,6 @@
 
 namespace {
 
-// The clock minute at or before the one whose chart moment is the Julian
-// day, for the input's offset and longitude, plus minutes.
-ChartInput ClockNear(ChartInput input, double julianDay, int minutes)
-{
-    const double shift = (-CorrectionHoursOf(input) + LongitudeOf(input) / 15 + 1) / 24;
-    const CalendarMoment m = CalendarOf(julianDay - shift + minutes / 1440.0);
-    const auto clock = static_cast<int>(std::floor(m.Hour * 60 + 1e-6));
-    input.Year = m.Date.Year;
-    input.Month = m.Date.Month;
-    input.Day = m.Date.Day;
-    input.Hour = clock / 60;
-    input.Minute = clock % 60;
-    return input;
-}
-
 // The input moved to a term of its own chart's solar year.
 ChartInput NearTerm(const ChartInput &input, int index, int minutes)
 {

@@ -14,21 +14,9 @@
 #include "CityIndex.h"
 #include "CitySource.h"
 #include "OtherNames.h"
+#include "TestFiles.h"
 
 namespace {
-
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(data);
-}
 
 // The cities straight from libgeonames, read once for all the cases.
 const std::vector<IndexedCity> &Fresh()

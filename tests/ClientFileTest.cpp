@@ -25,33 +25,13 @@
 
 #include "ClientFile.h"
 #include "ClientRows.h"
+#include "TestFiles.h"
 
 namespace {
 
-Client Person(const QString &name)
+Client Visitor(const QString &name)
 {
-    Client client;
-    client.Name = name;
-    client.Date = QStringLiteral("15.07.1985");
-    client.Time = QStringLiteral("10:00");
-    client.Correction = QStringLiteral("4");
-    client.Longitude = QStringLiteral("049:07");
-    client.Hemisphere = QStringLiteral("E");
-    client.Notes = QStringLiteral("заметки о встрече, вопросы о работе и о семье");
-    return client;
-}
-
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(data);
+    return Person(name, QStringLiteral("заметки о встрече, вопросы о работе и о семье"));
 }
 
 unsigned Mode(const QString &path)
@@ -66,7 +46,7 @@ QString FileOf(const QTemporaryDir &folder, int count)
     const QString path = folder.filePath(QStringLiteral("clients.sqlite"));
     ClientFile file(path);
     for (int i = 0; i < count; ++i)
-        EXPECT_EQ(file.add(Person(QStringLiteral("Клиент %1").arg(i))).Error, ClientError::None);
+        EXPECT_EQ(file.add(Visitor(QStringLiteral("Клиент %1").arg(i))).Error, ClientError::None);
     return path;
 }
 
@@ -139,7 +119,7 @@ TEST(ClientFileOpening, MadeLazilyInTheDataFolderForTheUserAlone)
     EXPECT_FALSE(file.readOnly());
     EXPECT_EQ(Mode(data), 0700u);
     EXPECT_EQ(Mode(data + QStringLiteral("/velmora")), 0700u);
-    ASSERT_NE(file.add(Person(QStringLiteral("Анна"))).Id, 0);
+    ASSERT_NE(file.add(Visitor(QStringLiteral("Анна"))).Id, 0);
     for (const char *suffix : {"", "-wal", "-shm"})
         EXPECT_EQ(Mode(file.path() + QString::fromLatin1(suffix)), 0600u) << suffix;
 
@@ -148,7 +128,7 @@ TEST(ClientFileOpening, MadeLazilyInTheDataFolderForTheUserAlone)
     QTemporaryDir folder;
     const QString empty = folder.filePath(QStringLiteral("empty.sqlite"));
     Write(empty, {});
-    EXPECT_EQ(ClientFile(empty).add(Person(QStringLiteral("Анна"))).Error, ClientError::None);
+    EXPECT_EQ(ClientFile(empty).add(Visitor(QStringLiteral("Анна"))).Error, ClientError::None);
     const QString foreign = folder.filePath(QStringLiteral("foreign.sqlite"));
     RunSql(foreign, QStringLiteral("CREATE TABLE notes (text TEXT)"));
     const QByteArray before = Contents(foreign);
@@ -160,8 +140,8 @@ TEST(ClientFileOpening, ChangesKeepCreatedAndNeverReuseAnId)
 {
     QTemporaryDir folder;
     ClientFile file(FileOf(folder, 0));
-    const qint64 first = file.add(Person(QStringLiteral("Анна"))).Id;
-    const qint64 second = file.add(Person(QStringLiteral("Борис"))).Id;
+    const qint64 first = file.add(Visitor(QStringLiteral("Анна"))).Id;
+    const qint64 second = file.add(Visitor(QStringLiteral("Борис"))).Id;
     Client changed = *file.byId(first);
     changed.Notes = QStringLiteral("новые заметки");
     changed.Created = QDateTime();
@@ -175,7 +155,7 @@ TEST(ClientFileOpening, ChangesKeepCreatedAndNeverReuseAnId)
 
     EXPECT_EQ(file.remove(second), ClientError::None);
     EXPECT_EQ(file.remove(second), ClientError::NotFound);
-    Client gone = Person(QStringLiteral("Борис"));
+    Client gone = Visitor(QStringLiteral("Борис"));
     gone.Id = second;
     EXPECT_EQ(file.update(gone), ClientError::NotFound);
     EXPECT_GT(file.add(gone).Id, second);
@@ -200,7 +180,7 @@ TEST(ClientFileFaults, ADamagedFileIsLeftAsItWas)
             ClientFile file(path);
             EXPECT_EQ(file.state(), ClientError::Damaged) << name;
             EXPECT_TRUE(file.all().empty()) << name;
-            EXPECT_EQ(file.add(Person(QStringLiteral("Анна"))).Error, ClientError::Damaged) << name;
+            EXPECT_EQ(file.add(Visitor(QStringLiteral("Анна"))).Error, ClientError::Damaged) << name;
             EXPECT_EQ(file.importCsv(ClientRowsCsv(3, 10)).Error, ClientError::Damaged) << name;
             const QString text = ClientErrorText(file.state(), file.path());
             EXPECT_TRUE(text.contains(path) && text.contains(QStringLiteral(".recover"))) << text.toStdString();
@@ -246,7 +226,7 @@ TEST(ClientFileFaults, OnlyARegularFileIsOpened)
     for (const QString &path : {fifo, toFifo, folder.path(), dangling}) {
         ClientFile file(path);
         EXPECT_EQ(file.state(), ClientError::NotAFile) << path.toStdString();
-        EXPECT_EQ(file.add(Person(QStringLiteral("Анна"))).Error, ClientError::NotAFile);
+        EXPECT_EQ(file.add(Visitor(QStringLiteral("Анна"))).Error, ClientError::NotAFile);
     }
     EXPECT_TRUE(QFileInfo(toFifo).isSymLink());
     EXPECT_TRUE(QFileInfo(dangling).isSymLink());
@@ -262,7 +242,7 @@ TEST(ClientFileWriters, TwoOpenFilesStayInStep)
     QTemporaryDir folder;
     ClientFile one(FileOf(folder, 1)), two(one.path());
     ASSERT_EQ(two.all().size(), 1u);
-    const qint64 id = one.add(Person(QStringLiteral("Вера"))).Id;
+    const qint64 id = one.add(Visitor(QStringLiteral("Вера"))).Id;
     ASSERT_TRUE(two.byId(id));
     Client changed = *two.byId(id);
     changed.Name = QStringLiteral("Вера Павловна");
@@ -283,7 +263,7 @@ TEST(ClientFileWriters, ALockedFileIsWaitedForThenBusy)
     {
         const Child holder("hold", file.path(), QStringLiteral("1000"));
         ASSERT_EQ(holder.line(), "held");
-        EXPECT_EQ(file.add(Person(QStringLiteral("Вера"))).Error, ClientError::None);
+        EXPECT_EQ(file.add(Visitor(QStringLiteral("Вера"))).Error, ClientError::None);
         EXPECT_EQ(holder.wait(), 0);
     }
     {
@@ -291,7 +271,7 @@ TEST(ClientFileWriters, ALockedFileIsWaitedForThenBusy)
         ASSERT_EQ(holder.line(), "held");
         QElapsedTimer waited;
         waited.start();
-        EXPECT_EQ(file.add(Person(QStringLiteral("Галина"))).Error, ClientError::Busy);
+        EXPECT_EQ(file.add(Visitor(QStringLiteral("Галина"))).Error, ClientError::Busy);
         EXPECT_GE(waited.elapsed(), 4500);
         EXPECT_EQ(holder.wait(), 0);
     }
@@ -341,13 +321,13 @@ TEST(ClientFileFaults, AFullDiskStoresNothing)
         if (::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
             && ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=512k,mode=0700") == 0) {
             ClientFile file(folder.filePath(QStringLiteral("clients.sqlite")));
-            file.add(Person(QStringLiteral("Анна")));
+            file.add(Visitor(QStringLiteral("Анна")));
             const QByteArray before = file.exportCsv();
             const ImportResult result = file.importCsv(ClientRowsCsv(3000, 300));
             outcome = result.Error == ClientError::DiskFull ? "disk full" : "another error";
             outcome += result.Added == 0 && file.exportCsv() == before ? ", nothing added" : ", added";
             outcome += ClientFile(file.path()).exportCsv() == before ? ", the file as before" : ", the file changed";
-            const bool stored = file.add(Person(QStringLiteral("Вера"))).Error == ClientError::None;
+            const bool stored = file.add(Visitor(QStringLiteral("Вера"))).Error == ClientError::None;
             outcome += stored ? ", a small change stored" : ", no small change";
         }
         (void)::write(pipe[1], outcome.data(), outcome.size());

@@ -8,24 +8,12 @@
 
 #include "ChartRequest.h"
 #include "ClientFile.h"
+#include "ClientRows.h"
 #include "Translation.h"
 
 namespace {
 
 using Kind = ClientProblem::Kind;
-
-Client Person(const QString &name, const QString &notes = {})
-{
-    Client client;
-    client.Name = name;
-    client.Date = QStringLiteral("15.07.1985");
-    client.Time = QStringLiteral("10:00");
-    client.Correction = QStringLiteral("4");
-    client.Longitude = QStringLiteral("049:07");
-    client.Hemisphere = QStringLiteral("E");
-    client.Notes = notes;
-    return client;
-}
 
 QStringList Names(const std::vector<Client> &clients)
 {

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "Client.h"
+
 #include <random>
 
 // count records under the header: names of Russian given names and
@@ -35,4 +37,18 @@ inline QByteArray ClientRowsCsv(int count, int notesLength, unsigned seed = 1)
             + (zone ? ",,037:37,E,\"Москва, Россия\",Europe/Moscow," : ",3,049:07,E,,,") + '"' + notes + "\"\n";
     }
     return csv;
+}
+
+// A client of Kazan, 15.07.1985 10:00, of that name and notes.
+inline Client Person(const QString &name, const QString &notes = {})
+{
+    Client client;
+    client.Name = name;
+    client.Date = QStringLiteral("15.07.1985");
+    client.Time = QStringLiteral("10:00");
+    client.Correction = QStringLiteral("4");
+    client.Longitude = QStringLiteral("049:07");
+    client.Hemisphere = QStringLiteral("E");
+    client.Notes = notes;
+    return client;
 }

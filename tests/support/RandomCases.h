@@ -5,6 +5,7 @@
 // in bench/: searches as the chart makes them, and chart inputs.
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -12,6 +13,7 @@
 #include "ChartTypes.h"
 #include "Gregorian.h"
 #include "SolarTerms.h"
+#include "TimeScale.h"
 
 struct TermCase {
     TermStart Start;
@@ -54,4 +56,19 @@ inline bool SameMoment(std::optional<double> a, std::optional<double> b)
     if (!a || !b)
         return !a && !b;
     return std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
+}
+
+// The clock minute at or before the one whose chart moment is the Julian
+// day, for the input's offset and longitude, plus minutes.
+inline ChartInput ClockNear(ChartInput input, double julianDay, int minutes)
+{
+    const double shift = (-CorrectionHoursOf(input) + LongitudeOf(input) / 15 + 1) / 24;
+    const CalendarMoment m = CalendarOf(julianDay - shift + minutes / 1440.0);
+    const auto clock = static_cast<int>(std::floor(m.Hour * 60 + 1e-6));
+    input.Year = m.Date.Year;
+    input.Month = m.Date.Month;
+    input.Day = m.Date.Day;
+    input.Hour = clock / 60;
+    input.Minute = clock % 60;
+    return input;
 }

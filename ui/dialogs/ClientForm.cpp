@@ -8,8 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "Client.h"
+#include "ClientFile.h"
 #include "Fonts.h"
+#include "MessageBoxes.h"
 
 TClientForm::TClientForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -55,5 +56,24 @@ void TClientForm::setValues(const QString &name, const QString &sex, const QStri
 QString TClientForm::name() const { return ClientFormName->text().trimmed(); }
 QString TClientForm::sex() const { return ClientFormSex->currentText(); }
 QString TClientForm::notes() const { return ClientFormNotes->toPlainText(); }
+
+std::optional<Client> AddWithForm(QWidget *parent, ClientFile &file, const Client &birth)
+{
+    TClientForm form(parent);
+    form.setValues({}, {}, {});
+    while (form.exec() == QDialog::Accepted) {
+        Client client = birth;
+        client.Name = form.name();
+        client.Sex = form.sex();
+        client.Notes = form.notes();
+        const ClientFile::Added added = file.add(client);
+        if (added.Error == ClientError::None) {
+            client.Id = added.Id;
+            return client;
+        }
+        ShowMessage(parent, ClientErrorText(added.Error, file.path()));
+    }
+    return std::nullopt;
+}
 
 void TClientForm::ClientFormNameChange() { m_save->setEnabled(!name().isEmpty()); }

@@ -28,19 +28,6 @@ QString BirthText(const Client &c)
 
 bool SameBirth(const Client &a, const Client &b) { return BirthText(a) == BirthText(b) && a.Zone == b.Zone; }
 
-Client WithBirthOf(Client client, const Client &chart)
-{
-    client.Date = chart.Date;
-    client.Time = chart.Time;
-    client.Correction = chart.Correction;
-    client.Zone = chart.Zone;
-    client.Place = chart.Place;
-    client.GeonamesId = chart.GeonamesId;
-    client.Longitude = chart.Longitude;
-    client.Hemisphere = chart.Hemisphere;
-    return client;
-}
-
 } // namespace
 
 TClientsDialog::TClientsDialog(ClientFile &file, QWidget *parent)
@@ -153,20 +140,8 @@ void TClientsDialog::ClientsAddClick()
 {
     if (!m_chart)
         return;
-    TClientForm form(this);
-    form.setValues({}, {}, {});
-    // A failed store keeps the form's values for the next try.
-    while (form.exec() == QDialog::Accepted) {
-        Client client = *m_chart;
-        client.Name = form.name();
-        client.Sex = form.sex();
-        client.Notes = form.notes();
-        const ClientFile::Added added = m_file.add(client);
-        if (report(added.Error)) {
-            showClients(added.Id);
-            return;
-        }
-    }
+    if (const std::optional<Client> added = AddWithForm(this, m_file, *m_chart))
+        showClients(added->Id);
 }
 
 void TClientsDialog::ClientsEditClick()

@@ -17,8 +17,8 @@
 
 namespace {
 
-const QStringList DayHeadings{QStringLiteral("Дата"),    QStringLiteral("Дн"),         QStringLiteral("Столп дня"),
-                              QStringLiteral("Звезда"),  QStringLiteral("Офицер"),     QStringLiteral("Созвездие"),
+const QStringList DayHeadings{QStringLiteral("Дата"),    QStringLiteral("Дн"),       QStringLiteral("Столп дня"),
+                              QStringLiteral("Звезда"),  QStringLiteral("Офицер"),   QStringLiteral("Созвездие"),
                               QStringLiteral("Столкн."), QStringLiteral("Для карты")};
 const QStringList HourHeadings{QStringLiteral("Часы"), QStringLiteral("Столп часа"), QStringLiteral("Звезда"),
                                QStringLiteral("Столкн.")};
@@ -42,7 +42,7 @@ TDaysDialog::TDaysDialog(QWidget *parent)
     connect(DaysTable, &QTableWidget::currentCellChanged, this, &TDaysDialog::DaysTableChange);
     connect(DaysTable, &QTableWidget::cellDoubleClicked, this, &TDaysDialog::DaysTableChoose);
     DaysTable->installEventFilter(this);
-    resize(1000, 660);
+    resize(1010, 660);
 }
 
 void TDaysDialog::createControls()
@@ -79,7 +79,7 @@ void TDaysDialog::createControls()
     hours->addWidget(DaysHoursCaption);
     hours->addWidget(DaysHours);
     auto *tables = new QHBoxLayout;
-    tables->addWidget(DaysTable, 5);
+    tables->addWidget(DaysTable, 3);
     tables->addLayout(hours, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

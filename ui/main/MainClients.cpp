@@ -107,15 +107,7 @@ void TMainForm::NClientSaveClick()
     if (!file)
         return;
     if (m_openClient) {
-        Client client = *m_openClient;
-        const Client &birth = *chart;
-        client.Date = birth.Date;
-        client.Time = birth.Time;
-        client.Correction = birth.Correction;
-        client.Zone = birth.Zone;
-        client.Place = birth.Place;
-        client.Longitude = birth.Longitude;
-        client.Hemisphere = birth.Hemisphere;
+        const Client client = WithBirthOf(*m_openClient, *chart);
         const ClientError error = file->update(client);
         if (error != ClientError::None)
             ShowMessage(this, ClientErrorText(error, file->path()));
@@ -123,21 +115,8 @@ void TMainForm::NClientSaveClick()
             m_openClient = client;
         return;
     }
-    TClientForm form(this);
-    form.setValues({}, {}, {});
-    while (form.exec() == QDialog::Accepted) {
-        Client client = *chart;
-        client.Name = form.name();
-        client.Sex = form.sex();
-        client.Notes = form.notes();
-        const ClientFile::Added added = file->add(client);
-        if (added.Error == ClientError::None) {
-            client.Id = added.Id;
-            showClient(client);
-            return;
-        }
-        ShowMessage(this, ClientErrorText(added.Error, file->path()));
-    }
+    if (const std::optional<Client> added = AddWithForm(this, *file, *chart))
+        showClient(added);
 }
 
 void TMainForm::showClient(const std::optional<Client> &client)
