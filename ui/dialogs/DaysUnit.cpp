@@ -2,6 +2,7 @@
 #include "DaysUnit.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ClockOffset.h"
 #include "DialogTables.h"
 #include "Fonts.h"
 #include "Gregorian.h"
@@ -94,8 +96,10 @@ void TDaysDialog::createControls()
 }
 
 void TDaysDialog::setContext(const std::string &presentLine, const std::optional<ChartSigns> &chart,
-                             std::int32_t offsetSeconds, std::int32_t longitudeSeconds, const CalendarDate &day)
+                             const QByteArray &zone, std::int32_t offsetSeconds, std::int32_t longitudeSeconds,
+                             const CalendarDate &day)
 {
+    m_zone = zone;
     DaysNow->setText(Utf8(presentLine));
     m_chart = chart;
     m_offsetSeconds = offsetSeconds;
@@ -150,10 +154,17 @@ void TDaysDialog::showHours(const DayAlmanac &day)
 {
     DaysHoursCaption->setText(Utf8(RowOf(day, std::nullopt).Date));
     DaysHours->setRowCount(12);
+    // The place's clock on that day: summer time moves it.
+    std::int32_t offset = m_offsetSeconds;
+    if (!m_zone.isEmpty()) {
+        const ClockOffset found = OffsetAt(m_zone, QDate(day.Date.Year, day.Date.Month, day.Date.Day), QTime(12, 0));
+        if (!found.Seconds.empty())
+            offset = found.Seconds.front();
+    }
     for (int h = 0; h < 12; ++h) {
         const HourAlmanac &hour = day.Hours[std::size_t(h)];
         const Pillar tokens = TokensOf(hour.StemBranch);
-        DaysHours->setItem(h, 0, TextItem(HourClockRange(h, m_offsetSeconds, m_longitudeSeconds)));
+        DaysHours->setItem(h, 0, TextItem(HourClockRange(h, offset, m_longitudeSeconds)));
         DaysHours->setItem(h, 1, TextItem(tokens.Stem + " " + tokens.Branch + " " + BranchName(h)));
         DaysHours->setItem(h, 2, TextItem(std::to_string(hour.Star)));
         DaysHours->setItem(h, 3, TextItem(BranchName(hour.Clash)));

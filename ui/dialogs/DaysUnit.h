@@ -29,10 +29,11 @@ public:
     explicit TDaysDialog(QWidget *parent = nullptr);
 
     // The present line, the chart on display (nothing before the first
-    // chart: no marks), the clock's offset and the longitude (seconds of
-    // time, east positive) the hours' clock times are given for, and the
-    // month to open at with day selected.
-    void setContext(const std::string &presentLine, const std::optional<ChartSigns> &chart,
+    // chart: no marks), the clock the hours' times are given for (the zone
+    // of the window's place, its offset on each day; else the fixed offset
+    // in seconds) and the longitude (seconds of time, east positive), and
+    // the month to open at with day selected.
+    void setContext(const std::string &presentLine, const std::optional<ChartSigns> &chart, const QByteArray &zone,
                     std::int32_t offsetSeconds, std::int32_t longitudeSeconds, const CalendarDate &day);
     // The date chosen with Enter or a double click, once chosen.
     const std::optional<CalendarDate> &chosen() const { return m_chosen; }
@@ -67,6 +68,7 @@ private:
     QTableWidget *DaysHours = nullptr;
     AlmanacYears m_years;
     std::optional<ChartSigns> m_chart;
+    QByteArray m_zone;
     std::int32_t m_offsetSeconds = 0;
     std::int32_t m_longitudeSeconds = 0;
     CalendarDate m_month{2000, 1, 1};

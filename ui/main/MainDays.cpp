@@ -65,7 +65,8 @@ void TMainForm::NDaysClick()
     if (!m_daysDialog)
         m_daysDialog = new TDaysDialog(this);
     m_daysDialog->setContext(now.Details ? PresentText(SignsOf(*now.Details)) : std::string(),
-                             m_hasResult ? std::optional(m_chartSigns) : std::nullopt, OffsetSecondsOf(*present),
+                             m_hasResult ? std::optional(m_chartSigns) : std::nullopt,
+                             m_place ? m_place->Zone : QByteArray(), OffsetSecondsOf(*present),
                              LongitudeSeconds(*present), {present->Year, present->Month, present->Day});
     m_daysDialog->exec();
     if (const auto &chosen = m_daysDialog->chosen()) {
