@@ -12,6 +12,7 @@
 #include "Chart.h"
 #include "LuckPillars.h"
 #include "LuckText.h"
+#include "LuckUnit.h"
 #include "MainFormFixture.h"
 #include "ToolRun.h"
 
@@ -77,4 +78,27 @@ TEST_F(MainFormTest, LuckPillarsOfTheChartInTheDialog)
         GTEST_SKIP() << "poppler-utils is not installed";
     EXPECT_TRUE(
         RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("такты идут")));
+}
+
+// The pillar and the year that hold the day are marked: 15.07.1985 10:00 at
+// Kazan, female, runs forward from 24.04.1993, so 01.01.2027 lies in the
+// fourth pillar (from 24.04.2023) and, before the start of spring, in the
+// year 2026.
+TEST(LuckDialog, MarksThePillarAndTheYearOfToday)
+{
+    TLuckDialog dialog;
+    dialog.setToday({2027, 1, 1});
+    ASSERT_TRUE(dialog.setChart({15, 7, 1985, 10, 0, 4, 49, 7, "E"}, Sex::Female));
+    auto *pillars = dialog.findChild<QTableWidget *>(QStringLiteral("LuckTable"));
+    auto *years = dialog.findChild<QTableWidget *>(QStringLiteral("LuckYears"));
+    QStringList marked;
+    for (int row = 0; row < pillars->rowCount(); ++row)
+        if (pillars->item(row, 1)->text().endsWith(QStringLiteral(" (сейчас)")))
+            marked << pillars->item(row, 1)->text();
+    EXPECT_EQ(marked, QStringList({"2023-2032 (сейчас)"}));
+    EXPECT_TRUE(pillars->item(3, 0)->font().bold());
+    pillars->setCurrentCell(3, 0);
+    EXPECT_EQ(years->item(3, 0)->text(), QStringLiteral("2026 (сейчас)"));
+    EXPECT_TRUE(years->item(3, 1)->font().bold());
+    EXPECT_FALSE(years->item(4, 0)->font().bold());
 }
