@@ -63,12 +63,16 @@ DateAndHour ChartDateAndHour(double julianDay)
     return {moment.Date, static_cast<std::int32_t>(shifted / 3600)};
 }
 
-std::int64_t ChartSecondsOf(const ChartInput &input)
+std::int32_t LongitudeSecondsOf(const ChartInput &input)
 {
     // Four seconds of time to a minute of arc.
-    const std::int64_t arc = input.LongitudeDegrees * 60 + input.LongitudeMinutes;
-    const std::int64_t longitude = (input.Hemisphere == "E" ? arc : -arc) * 4;
-    return input.Hour * 3600 + input.Minute * 60 - OffsetSecondsOf(input) + longitude + 3600;
+    const std::int32_t arc = input.LongitudeDegrees * 60 + input.LongitudeMinutes;
+    return (input.Hemisphere == "E" ? arc : -arc) * 4;
+}
+
+std::int64_t ChartSecondsOf(const ChartInput &input)
+{
+    return input.Hour * 3600 + input.Minute * 60 - OffsetSecondsOf(input) + LongitudeSecondsOf(input) + 3600;
 }
 
 ChartMoment ChartMomentOf(const ChartInput &input, std::int64_t laterSeconds)

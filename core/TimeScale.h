@@ -12,6 +12,8 @@
 // Degrees, east positive: "E" gives degrees + minutes / 60, any other
 // hemisphere the negative of it, since local mean time runs behind UT there.
 double LongitudeOf(const ChartInput &input);
+// The same longitude in seconds of time, east positive: four a minute of arc.
+std::int32_t LongitudeSecondsOf(const ChartInput &input);
 
 // The clock's offset from Universal Time: OffsetSeconds when given, else the
 // whole hours of Correction; in seconds, and in hours as the time scale and

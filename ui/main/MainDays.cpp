@@ -16,17 +16,6 @@
 #include "PresentClock.h"
 #include "TimeScale.h"
 
-namespace {
-
-// Seconds of time east of Greenwich: four a minute of arc.
-std::int32_t LongitudeSeconds(const ChartInput &input)
-{
-    const std::int32_t arc = input.LongitudeDegrees * 60 + input.LongitudeMinutes;
-    return (input.Hemisphere == "E" ? arc : -arc) * 4;
-}
-
-} // namespace
-
 void TMainForm::addDaysCommand(QMenu *menu)
 {
     QAction *item = menu->addAction(QStringLiteral("Календарь дней…"), QKeySequence(Qt::CTRL | Qt::Key_D), this,
@@ -67,7 +56,7 @@ void TMainForm::NDaysClick()
     m_daysDialog->setContext(now.Details ? PresentText(SignsOf(*now.Details)) : std::string(),
                              m_hasResult ? std::optional(m_chartSigns) : std::nullopt,
                              m_place ? m_place->Zone : QByteArray(), OffsetSecondsOf(*present),
-                             LongitudeSeconds(*present), {present->Year, present->Month, present->Day});
+                             LongitudeSecondsOf(*present), {present->Year, present->Month, present->Day});
     m_daysDialog->exec();
     if (const auto &chosen = m_daysDialog->chosen()) {
         const std::pair<Field, int> values[] = {{Day, chosen->Day}, {Month, chosen->Month}, {Year, chosen->Year}};
