@@ -7,9 +7,8 @@
 #include "SharedChart.h"
 
 // The files of one chart that the tool was asked for, the same as the
-// window saves: the printed page as PDF, the result area as PNG. An empty
-// name asks for no file. Draws without a display (Qt's offscreen platform
-// unless QT_QPA_PLATFORM names another). False after writing the reason of
-// a failed file to err. The place's name (empty for none) goes into the
-// files' place line, the luck pillars' text (empty for none) onto the page.
+// window saves: the report as PDF (the printed page, then the chart's
+// report), the result area as PNG. An empty name asks for no file. Draws
+// without a display (Qt's offscreen platform unless QT_QPA_PLATFORM names
+// another). False after writing the reason of a failed file to err.
 bool WriteChartFiles(const SharedChart &chart, const std::string &pdf, const std::string &png, std::ostream &err);

@@ -46,16 +46,16 @@ std::string DayCsv(const AlmanacRow &row)
 {
     const std::string star = std::to_string(row.Star);
     const std::string hours = HourStarDigits(row);
-    const std::string line = CsvRecord({row.Date, row.Weekday, row.Stem, row.Branch, row.Animal, star, row.Officer,
-                                        row.Mansion, row.Clash, hours});
+    const std::string line = CsvRecord(
+        {row.Date, row.Weekday, row.Stem, row.Branch, row.Animal, star, row.Officer, row.Mansion, row.Clash, hours});
     return row.Marks ? line + "," + CsvField(MarksText(*row.Marks)) : line;
 }
 
 std::string DayJson(const AlmanacRow &row)
 {
-    Json object = {{"date", row.Date},       {"weekday", row.Weekday}, {"stem", row.Stem},
-                   {"branch", row.Branch},   {"animal", row.Animal},   {"dayStar", row.Star},
-                   {"officer", row.Officer}, {"mansion", row.Mansion}, {"clash", row.Clash},
+    Json object = {{"date", row.Date},          {"weekday", row.Weekday}, {"stem", row.Stem},
+                   {"branch", row.Branch},      {"animal", row.Animal},   {"dayStar", row.Star},
+                   {"officer", row.Officer},    {"mansion", row.Mansion}, {"clash", row.Clash},
                    {"hourStars", row.HourStars}};
     if (row.Marks) {
         Json clashes = Json::array();
@@ -72,7 +72,7 @@ std::string DayJson(const AlmanacRow &row)
 }
 
 bool WriteDays(const CalendarDate &from, const CalendarDate &to, const std::optional<ChartSigns> &chart, bool json,
-               bool header, std::ostream &out)
+               bool header, std::ostream &out, std::vector<AlmanacRow> *kept)
 {
     AlmanacYears years;
     if (header && !json)
@@ -83,6 +83,8 @@ bool WriteDays(const CalendarDate &from, const CalendarDate &to, const std::opti
             return false;
         const AlmanacRow row = RowOf(*day, chart);
         out << (json ? DayJson(row) : DayCsv(row)) << "\n";
+        if (kept)
+            kept->push_back(row);
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "AlmanacRow.h"
 
@@ -28,7 +29,8 @@ std::string DayCsv(const AlmanacRow &row);
 // with a chart).
 std::string DayJson(const AlmanacRow &row);
 
-// Writes the rows of from..to (inclusive); false, with nothing more written,
-// at the first day the ephemeris cannot give.
+// Writes the rows of from..to (inclusive), each also added to kept when
+// given; false, with nothing more written, at the first day the ephemeris
+// cannot give.
 bool WriteDays(const CalendarDate &from, const CalendarDate &to, const std::optional<ChartSigns> &chart, bool json,
-               bool header, std::ostream &out);
+               bool header, std::ostream &out, std::vector<AlmanacRow> *kept = nullptr);

@@ -64,5 +64,5 @@ std::optional<LuckOutput> LuckOutputOf(const ChartInput &input, const ChartDetai
     if (!luck)
         return std::nullopt;
     const Gua gua = GuaOf(chart.Terms.SolarYear, sex);
-    return LuckOutput{FormatLuckText(*luck, gua, sex), FormatLuckJson(*luck, gua)};
+    return LuckOutput{FormatLuckText(*luck, gua, sex), FormatLuckJson(*luck, gua), {*luck, gua, sex}};
 }

@@ -8,6 +8,7 @@
 #include "Gua.h"
 #include "LuckPillars.h"
 #include "LuckText.h"
+#include "Report.h"
 
 // The tool's output of the luck pillars and the Gua number: text under the
 // chart's table, or a "luck" object added to the chart's JSON.
@@ -25,6 +26,7 @@ std::string FormatLuckJson(const LuckChart &luck, const Gua &gua);
 // start from lies outside the ephemeris.
 struct LuckOutput {
     std::string Text, Json;
+    LuckReport Report; // for the saved report
 };
 std::optional<LuckOutput> LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex,
                                        const SolarTermOptions &options = {});

@@ -95,11 +95,13 @@ std::optional<std::string> Conflict(const ToolOptions &options)
     if (options.Around && (options.Batch || options.Luck || options.Pdf || options.Png))
         return Filled(Translate(
             "ToolOptions", "--around lists the charts of a span; it does not go with --batch, --luck, --pdf or --png"));
-    const bool single = options.Around || options.Luck || options.Reading || options.Pdf || options.Png;
-    if (options.DaysFrom && (options.Batch || single))
-        return Filled(Translate("ToolOptions",
-                                "--days lists days; it does not go with --batch, --around, --luck, --reading, --pdf "
-                                "or --png"));
+    if (options.DaysFrom && (options.Batch || options.Around || options.Png))
+        return Filled(Translate("ToolOptions", "--days lists days; it does not go with --batch, --around or --png"));
+    const bool chart = !options.Positional.empty() || options.Client;
+    if (options.DaysFrom && options.Pdf && !chart)
+        return Filled(Translate("ToolOptions", "--days takes --pdf only after a date and a time, or with --client"));
+    if (options.DaysFrom && (options.Luck || options.Reading) && !options.Pdf)
+        return Filled(Translate("ToolOptions", "--days takes --luck and --reading only for the report of --pdf"));
     if (options.Now && (options.Batch || options.DaysFrom || !options.Positional.empty()))
         return Filled(Translate("ToolOptions", "--now takes the present minute instead of a date and a time"));
     if (options.Reading && options.Around)

@@ -19,6 +19,7 @@
 #include "PresentClock.h"
 #include "ReadingFormat.h"
 #include "ReadingText.h"
+#include "Report.h"
 #include "RulesFormat.h"
 #include "Batch.h"
 #include "ChartFiles.h"
@@ -46,7 +47,7 @@ constexpr char Usage[] =
                       "       velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]\n"
                       "       velmora-chart --batch [--header | --json] [--fold earlier|later] < cases.csv\n"
                       "       velmora-chart [DD.MM.YYYY HH:MM [the place options]] --days FROM TO\n"
-                      "                     [--header | --json]\n"
+                      "                     [--header | --json] [--pdf FILE [--luck S] [--reading]]\n"
                       "       velmora-chart --now [the place options] [any single chart's options]\n"
                       "       velmora-chart --client NAME|ID [--luck [male|female]] [--reading] [--json]\n"
                       "       (charts also take --solar-time and --day-change 0|23)\n"
@@ -185,8 +186,13 @@ constexpr char Usage[] =
                       "  \"rules\":{\"solarTime\":true,\"equationMinutes\":-7.12,\"dayChange\":0}\n"
                       "only then (equationMinutes with --solar-time only).\n"
                       "\n"
-                      "--pdf FILE.pdf and --png FILE.png also save a single chart as the window\n"
-                      "does: the printed page, or the result area at twice its size.\n"
+                      "--pdf FILE.pdf saves a single chart as the window's report: the printed page\n"
+                      "(with the client's name above it after --client, and the place line under\n"
+                      "the squares), then the reading (--reading), the luck pillars with the years\n"
+                      "of the pillar that holds today and the Gua directions (--luck), and the days\n"
+                      "(--days) as tables, \"стр. 1 из N\" at the foot of each page. With --days the\n"
+                      "days go to standard output as usual, and --luck and --reading only into the\n"
+                      "report. --png FILE.png saves the result area at twice its size.\n"
                       "\n"
                       "Exit status: 0 all charts computed; 1 a case failed, or reading the input or\n"
                       "writing the output failed (then a message on standard error); 2 usage error\n"
@@ -285,8 +291,8 @@ std::string PlaceName(const PlaceOutcome &placed)
 }
 
 // The days of --days, with the marks for the chart when a date and a time
-// are given too.
-int RunDays(const ToolOptions &options, const std::optional<ChartSigns> &chart)
+// are given too; kept for the report when asked.
+int RunDays(const ToolOptions &options, const std::optional<ChartSigns> &chart, std::vector<AlmanacRow> *kept = nullptr)
 {
     const std::optional<CalendarDate> from = ParseDayDate(*options.DaysFrom);
     const std::optional<CalendarDate> to = ParseDayDate(*options.DaysTo);
@@ -296,7 +302,7 @@ int RunDays(const ToolOptions &options, const std::optional<ChartSigns> &chart)
     if (days < 1 || days > MaxDays)
         return UsageError(Filled(Translate("main", "--days takes from 1 to %1 days, the first date not after the last"),
                                  std::to_string(MaxDays)));
-    if (!WriteDays(*from, *to, chart, options.Json, options.Header, std::cout)) {
+    if (!WriteDays(*from, *to, chart, options.Json, options.Header, std::cout, kept)) {
         std::cerr << "velmora-chart: " << ToolMessage(Messages::EphemerisRange) << "\n";
         return 1;
     }
@@ -352,11 +358,6 @@ int RunSingle(const ToolOptions &options)
         NamePlace(*placed.Used, options.ClientPlace);
     if (!placed.Error.empty()) {
         error = placed.Error;
-    } else if (request.Input && options.DaysFrom) {
-        const ChartOutcome outcome = ComputeChart(*request.Input);
-        if (outcome.Details)
-            return RunDays(options, SignsOf(*outcome.Details));
-        error = ToolMessage(outcome.Error);
     } else if (request.Input && options.Around) {
         error = PrintAround(*request.Input, *ParseAroundMinutes(*options.Around), placed, options.Json);
         if (error.empty())
@@ -373,14 +374,20 @@ int RunSingle(const ToolOptions &options)
                 outcome = {std::nullopt, Messages::EphemerisRange};
         }
         if (outcome.Details) {
-            const std::optional<ChartReading> reading =
-                options.Reading ? std::optional(ReadChart(SignsOf(*outcome.Details))) : std::nullopt;
-            if (!options.ClientName.empty() && !options.Json)
-                std::cout << "Клиент: " << options.ClientName << "\n";
-            PrintChart(*request.Input, *outcome.Details, placed, luck, reading, options.Json, terms);
-            const SharedChart shared{*request.Input, outcome.Details->Result, PlaceName(placed),
-                                     luck ? luck->Text : std::string(),
-                                     reading ? FormatReadingText(*reading) : std::string()};
+            ReportContent report{options.ClientName, std::nullopt, std::nullopt, {}, LocalToday()};
+            if (options.Reading)
+                report.Reading = ReadChart(SignsOf(*outcome.Details));
+            if (luck)
+                report.Luck = luck->Report;
+            if (options.DaysFrom) {
+                if (const int status = RunDays(options, SignsOf(*outcome.Details), &report.Days))
+                    return status;
+            } else {
+                if (!options.ClientName.empty() && !options.Json)
+                    std::cout << ClientLine(options.ClientName) << "\n";
+                PrintChart(*request.Input, *outcome.Details, placed, luck, report.Reading, options.Json, terms);
+            }
+            const SharedChart shared{*request.Input, outcome.Details->Result, PlaceName(placed), std::move(report)};
             const bool saved = WriteChartFiles(shared, options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
             return saved ? 0 : 1;
         }

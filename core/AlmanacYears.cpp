@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "AlmanacYears.h"
 
+#include <tuple>
+
 #include "DaySign.h"
 #include "Ephemeris.h"
 #include "SunCrossing.h"
@@ -47,4 +49,11 @@ std::optional<CalendarDate> AlmanacYears::Crossing(std::int32_t year, int slot, 
         ++searches_;
         return AlmanacDateOf(longitude, year);
     });
+}
+
+std::int32_t AlmanacYears::SolarYearOn(const CalendarDate &date)
+{
+    const std::optional<CalendarDate> spring = TermDate(date.Year, 1);
+    const bool beforeSpring = spring && std::tie(date.Month, date.Day) < std::tie(spring->Month, spring->Day);
+    return beforeSpring ? date.Year - 1 : date.Year;
 }

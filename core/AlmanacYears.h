@@ -34,6 +34,10 @@ public:
     // day star is 1 on the winter start and 9 on the summer start.
     std::optional<CalendarDate> StarStart(std::int32_t year, Solstice solstice);
 
+    // The year of the year pillar on a date: the calendar year from the date
+    // of the start of spring (term 1) on, the year before until then.
+    std::int32_t SolarYearOn(const CalendarDate &date);
+
     // Sun crossings searched so far; for the benchmark and the tests.
     std::int64_t SearchCount() const { return searches_; }
 

@@ -2,6 +2,7 @@
 #include "LuckPillars.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "Ephemeris.h"
 #include "Gregorian.h"
@@ -113,4 +114,17 @@ std::optional<LuckChart> ComputeLuck(const ChartInput &input, const ChartDetails
         luck.Pillars.push_back(pillar);
     }
     return luck;
+}
+
+std::optional<std::size_t> PillarHolding(const LuckChart &luck, const CalendarDate &date)
+{
+    const auto startOf = [&luck](std::size_t n) {
+        const CalendarDate &first = luck.StartMoment.Date;
+        return std::tuple(first.Year + 10 * std::int32_t(n), first.Month, first.Day);
+    };
+    const auto day = std::tuple(date.Year, date.Month, date.Day);
+    for (std::size_t n = 0; n < luck.Pillars.size(); ++n)
+        if (!(day < startOf(n)) && day < startOf(n + 1))
+            return n;
+    return std::nullopt;
 }

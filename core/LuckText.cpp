@@ -8,18 +8,6 @@
 
 namespace {
 
-// The compass codes of the Gua table in Russian letters.
-std::string RussianPoint(std::string_view point)
-{
-    static constexpr std::pair<std::string_view, const char *> Points[] = {
-        {"N", "С"}, {"NE", "СВ"}, {"E", "В"}, {"SE", "ЮВ"}, {"S", "Ю"}, {"SW", "ЮЗ"}, {"W", "З"}, {"NW", "СЗ"},
-    };
-    for (const auto &[code, russian] : Points)
-        if (code == point)
-            return russian;
-    return std::string(point);
-}
-
 std::string Joined(const std::array<const char *, 4> &points)
 {
     std::string text;
@@ -30,7 +18,16 @@ std::string Joined(const std::array<const char *, 4> &points)
 
 } // namespace
 
-std::string SexWord(Sex sex) { return sex == Sex::Male ? "мужской" : "женский"; }
+std::string RussianPoint(std::string_view point)
+{
+    static constexpr std::pair<std::string_view, const char *> Points[] = {
+        {"N", "С"}, {"NE", "СВ"}, {"E", "В"}, {"SE", "ЮВ"}, {"S", "Ю"}, {"SW", "ЮЗ"}, {"W", "З"}, {"NW", "СЗ"},
+    };
+    for (const auto &[code, russian] : Points)
+        if (code == point)
+            return russian;
+    return std::string(point);
+}
 
 std::string LifeSpanText(const LifeSpan &span)
 {
@@ -55,11 +52,15 @@ std::string LuckSentence(const LuckChart &luck, Sex sex)
         + " после рождения, " + moment.substr(0, 10) + " в " + moment.substr(11) + ".";
 }
 
+std::string GuaTitle(const Gua &gua)
+{
+    return "Гуа " + std::to_string(gua.Number) + (gua.East ? ", восточная группа" : ", западная группа");
+}
+
 std::string GuaSentence(const Gua &gua)
 {
-    return "Гуа " + std::to_string(gua.Number) + (gua.East ? ", восточная группа" : ", западная группа")
-        + ". Благоприятные направления: " + Joined(gua.Favourable) + "; неблагоприятные: " + Joined(gua.Unfavourable)
-        + ".";
+    return GuaTitle(gua) + ". Благоприятные направления: " + Joined(gua.Favourable)
+        + "; неблагоприятные: " + Joined(gua.Unfavourable) + ".";
 }
 
 std::string AgesText(const LuckPillar &pillar)

@@ -24,3 +24,9 @@ PresentMinute PresentAtOffset(std::int32_t offsetSeconds)
 {
     return MinuteOf(QDateTime::currentDateTimeUtc().toOffsetFromUtc(offsetSeconds));
 }
+
+CalendarDate LocalToday()
+{
+    const QDate today = QDate::currentDate();
+    return {today.year(), today.month(), today.day()};
+}

@@ -18,3 +18,6 @@ struct PresentMinute {
 // an arbitrary name).
 PresentMinute PresentInZone(const QByteArray &zone);
 PresentMinute PresentAtOffset(std::int32_t offsetSeconds);
+
+// The date on the computer's own clock: the day a report is made on.
+CalendarDate LocalToday();

@@ -511,10 +511,6 @@
         <translation>--batch принимает --reading только вместе с --json</translation>
     </message>
     <message>
-        <source>--days lists days; it does not go with --batch, --around, --luck, --reading, --pdf or --png</source>
-        <translation>--days перечисляет дни; с --batch, --around, --luck, --reading, --pdf и --png не указывается</translation>
-    </message>
-    <message>
         <source>--now takes the present minute instead of a date and a time</source>
         <translation>--now берет текущую минуту вместо даты и времени</translation>
     </message>
@@ -538,6 +534,18 @@
         <source>--day-change takes 0 or 23</source>
         <translation>--day-change принимает 0 или 23</translation>
     </message>
+    <message>
+        <source>--days lists days; it does not go with --batch, --around or --png</source>
+        <translation>--days перечисляет дни; с --batch, --around и --png не указывается</translation>
+    </message>
+    <message>
+        <source>--days takes --pdf only after a date and a time, or with --client</source>
+        <translation>--days принимает --pdf только после даты и времени или с --client</translation>
+    </message>
+    <message>
+        <source>--days takes --luck and --reading only for the report of --pdf</source>
+        <translation>--days принимает --luck и --reading только для отчёта --pdf</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
@@ -555,7 +563,7 @@
        velmora-chart DD.MM.YYYY HH:MM --around MINUTES [the place options] [--json]
        velmora-chart --batch [--header | --json] [--fold earlier|later] &lt; cases.csv
        velmora-chart [DD.MM.YYYY HH:MM [the place options]] --days FROM TO
-                     [--header | --json]
+                     [--header | --json] [--pdf FILE [--luck S] [--reading]]
        velmora-chart --now [the place options] [any single chart&apos;s options]
        velmora-chart --client NAME|ID [--luck [male|female]] [--reading] [--json]
        (charts also take --solar-time and --day-change 0|23)
@@ -694,8 +702,13 @@ the table, and --json adds
   &quot;rules&quot;:{&quot;solarTime&quot;:true,&quot;equationMinutes&quot;:-7.12,&quot;dayChange&quot;:0}
 only then (equationMinutes with --solar-time only).
 
---pdf FILE.pdf and --png FILE.png also save a single chart as the window
-does: the printed page, or the result area at twice its size.
+--pdf FILE.pdf saves a single chart as the window&apos;s report: the printed page
+(with the client&apos;s name above it after --client, and the place line under
+the squares), then the reading (--reading), the luck pillars with the years
+of the pillar that holds today and the Gua directions (--luck), and the days
+(--days) as tables, &quot;стр. 1 из N&quot; at the foot of each page. With --days the
+days go to standard output as usual, and --luck and --reading only into the
+report. --png FILE.png saves the result area at twice its size.
 
 Exit status: 0 all charts computed; 1 a case failed, or reading the input or
 writing the output failed (then a message on standard error); 2 usage error
@@ -716,7 +729,7 @@ English; the chart itself is Russian in every locale.
        velmora-chart --batch [--header | --json] [--fold earlier|later]
                      &lt; cases.csv
        velmora-chart [ДД.ММ.ГГГГ ЧЧ:ММ [параметры места]] --days С ПО
-                     [--header | --json]
+                     [--header | --json] [--pdf ФАЙЛ [--luck П] [--reading]]
        velmora-chart --now [параметры места] [параметры одной карты]
        velmora-chart --client ИМЯ|НОМЕР [--luck [male|female]] [--reading] [--json]
        (карты принимают также --solar-time и --day-change 0|23)
@@ -856,8 +869,13 @@ name,sex,date,time,correction,longitude,hemisphere,place,zone,notes; ровно
   &quot;rules&quot;:{&quot;solarTime&quot;:true,&quot;equationMinutes&quot;:-7.12,&quot;dayChange&quot;:0}
 только тогда (equationMinutes — только с --solar-time).
 
---pdf ФАЙЛ.pdf и --png ФАЙЛ.png также сохраняют одну карту, как это делает
-окно: печатную страницу или область результата в двойном размере.
+--pdf ФАЙЛ.pdf сохраняет одну карту отчётом, как окно: печатная страница (над
+ней имя клиента после --client, под квадратами строка места), затем разбор
+(--reading), такты удачи с годами такта, идущего сегодня, и направлениями Гуа
+(--luck) и дни (--days) таблицами, внизу каждой страницы «стр. 1 из N». С
+--days дни выводятся на стандартный вывод, как обычно, а --luck и --reading
+идут только в отчёт. --png ФАЙЛ.png сохраняет область результата в двойном
+размере.
 
 Код завершения: 0 — все карты рассчитаны; 1 — случай не удался или не удалось
 прочитать ввод или записать вывод (тогда сообщение на стандартный вывод

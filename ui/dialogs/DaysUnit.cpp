@@ -16,12 +16,10 @@
 #include "DialogTables.h"
 #include "Fonts.h"
 #include "Gregorian.h"
+#include "ReportTables.h"
 
 namespace {
 
-const QStringList DayHeadings{QStringLiteral("Дата"),    QStringLiteral("Дн"),       QStringLiteral("Столп дня"),
-                              QStringLiteral("Звезда"),  QStringLiteral("Офицер"),   QStringLiteral("Созвездие"),
-                              QStringLiteral("Столкн."), QStringLiteral("Для карты")};
 const QStringList HourHeadings{QStringLiteral("Часы"), QStringLiteral("Столп часа"), QStringLiteral("Звезда"),
                                QStringLiteral("Столкн.")};
 const char *const MonthNames[12] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
@@ -63,7 +61,7 @@ void TDaysDialog::createControls()
         m_officers[std::size_t(i)]->setChecked(true);
         officers->addWidget(m_officers[std::size_t(i)], i / 6, i % 6);
     }
-    DaysTable = MakeTable(this, "DaysTable", DayHeadings);
+    DaysTable = MakeTable(this, "DaysTable", HeadingsOf(::DaysTable({})));
     DaysHoursCaption = new QLabel(this);
     DaysHoursCaption->setObjectName(QStringLiteral("DaysHoursCaption"));
     DaysHours = MakeTable(this, "DaysHours", HourHeadings);
@@ -72,6 +70,12 @@ void TDaysDialog::createControls()
     close->setObjectName(QStringLiteral("BitBtn2"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    DaysSave = new QPushButton(QStringLiteral("Сохранить…"), this);
+    DaysSave->setObjectName(QStringLiteral("DaysSave"));
+    DaysSave->setAutoDefault(false);
+    DaysSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    DaysSave->setToolTip(QStringLiteral("Отчёт с картой и этими днями в PDF (Ctrl+S)"));
+    connect(DaysSave, &QPushButton::clicked, this, &TDaysDialog::DaysSaveClick);
 
     auto *monthRow = new QHBoxLayout;
     monthRow->addWidget(DaysMonth);
@@ -85,6 +89,7 @@ void TDaysDialog::createControls()
     tables->addLayout(hours, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(DaysSave);
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DaysNow);
@@ -106,6 +111,7 @@ void TDaysDialog::setContext(const std::string &presentLine, const std::optional
     m_longitudeSeconds = longitudeSeconds;
     m_chosen.reset();
     DaysHideClashes->setEnabled(chart.has_value());
+    DaysSave->setEnabled(chart.has_value());
     showMonth(day);
 }
 
@@ -133,15 +139,9 @@ void TDaysDialog::showMonth(const CalendarDate &select)
         m_rows.push_back(std::move(row));
     }
     const QSignalBlocker quiet(DaysTable);
-    DaysTable->setRowCount(int(m_rows.size()));
+    FillRows(DaysTable, ::DaysTable(m_rows));
     int current = 0;
     for (int r = 0; r < int(m_rows.size()); ++r) {
-        const AlmanacRow &row = m_rows[std::size_t(r)];
-        int column = 0;
-        for (const std::string &text :
-             {row.Date, row.Weekday, row.Stem + " " + row.Branch + " " + row.Animal, std::to_string(row.Star),
-              row.Officer, row.Mansion, row.Clash, row.Marks ? MarksText(*row.Marks) : std::string()})
-            DaysTable->setItem(r, column++, TextItem(text));
         if (m_days[std::size_t(r)].Date.Day <= select.Day)
             current = r;
     }
@@ -237,4 +237,10 @@ void TDaysDialog::keyPressEvent(QKeyEvent *event)
 {
     if (!dialogKey(event->key()))
         QDialog::keyPressEvent(event);
+}
+
+void TDaysDialog::DaysSaveClick()
+{
+    if (m_onSave && DaysSave->isEnabled())
+        m_onSave(m_rows);
 }

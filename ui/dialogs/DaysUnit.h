@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 // The days dialog, caption "Календарь дней": a line "Сейчас: …" with the
@@ -40,7 +42,12 @@ public:
     // The rows of the month on display, as shown (filters applied).
     const std::vector<AlmanacRow> &rows() const { return m_rows; }
 
+    // Called by "Сохранить…" (Ctrl+S), enabled while there is a chart, with
+    // the rows on display: the report is to be saved with them.
+    void onSave(std::function<void(const std::vector<AlmanacRow> &)> handler) { m_onSave = std::move(handler); }
+
     // Handlers.
+    void DaysSaveClick();
     void DaysFilterChange();
     void DaysTableChange();
     void DaysTableChoose();
@@ -66,6 +73,7 @@ private:
     QTableWidget *DaysTable = nullptr;
     QLabel *DaysHoursCaption = nullptr;
     QTableWidget *DaysHours = nullptr;
+    QPushButton *DaysSave = nullptr;
     AlmanacYears m_years;
     std::optional<ChartSigns> m_chart;
     QByteArray m_zone;
@@ -75,4 +83,5 @@ private:
     std::vector<DayAlmanac> m_days; // the rows' days
     std::vector<AlmanacRow> m_rows;
     std::optional<CalendarDate> m_chosen;
+    std::function<void(const std::vector<AlmanacRow> &)> m_onSave;
 };

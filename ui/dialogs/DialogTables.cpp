@@ -41,3 +41,26 @@ void MarkRow(QTableWidget *table, int row)
 }
 
 QTableWidgetItem *TextItem(const std::string &text) { return new QTableWidgetItem(QString::fromStdString(text)); }
+
+void FillRows(QTableWidget *table, const TextTable &text)
+{
+    table->setRowCount(int(text.Rows.size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const TableRow &cells = text.Rows[std::size_t(row)];
+        for (int column = 0; column < int(cells.Cells.size()); ++column) {
+            const TableCell &cell = cells.Cells[std::size_t(column)];
+            const bool token = cell.Lines.size() == 1 && cell.Lines[0].size() == 1 && cell.Lines[0][0].Token;
+            table->setItem(row, column, token ? TokenItem(cell.Lines[0][0].Text) : TextItem(CellText(cell)));
+        }
+        if (cells.Marked)
+            MarkRow(table, row);
+    }
+}
+
+QStringList HeadingsOf(const TextTable &text)
+{
+    QStringList headings;
+    for (const std::string &heading : text.Headings)
+        headings << QString::fromStdString(heading);
+    return headings;
+}

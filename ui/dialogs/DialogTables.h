@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ChartTypes.h"
+#include "TextTable.h"
 
 class QTableWidget;
 class QTableWidgetItem;
@@ -20,6 +21,13 @@ QTableWidgetItem *TokenItem(const Token &token);
 
 // Every cell of the row in bold: the row that holds the present day.
 void MarkRow(QTableWidget *table, int row);
+
+// The rows of a table of text: a cell of one token as TokenItem shows it,
+// any other as its text; marked rows in bold.
+void FillRows(QTableWidget *table, const TextTable &text);
+
+// The column headings of a table of text.
+QStringList HeadingsOf(const TextTable &text);
 
 // A plain cell of UTF-8 text.
 QTableWidgetItem *TextItem(const std::string &text);

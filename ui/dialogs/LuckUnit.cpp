@@ -12,10 +12,8 @@
 #include "Fonts.h"
 #include "AlmanacYears.h"
 #include "LuckText.h"
-
-#include <QDate>
-
-#include <tuple>
+#include "PresentClock.h"
+#include "ReportTables.h"
 
 TLuckDialog::TLuckDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -27,31 +25,7 @@ TLuckDialog::TLuckDialog(QWidget *parent)
     connect(LuckMale, &QRadioButton::toggled, this, &TLuckDialog::LuckSexClick);
     connect(LuckTable, &QTableWidget::currentCellChanged, this, &TLuckDialog::LuckTableChange);
     resize(560, 540);
-    const QDate today = QDate::currentDate();
-    m_today = {today.year(), today.month(), today.day()};
-}
-
-// A luck pillar holds from its start (the first one's start moment, then
-// ten years more each) to the next one's.
-bool TLuckDialog::holdsToday(int index) const
-{
-    const auto startOf = [this](int n) {
-        const ClockMoment &first = m_luck->StartMoment;
-        return CalendarDate{first.Date.Year + 10 * n, first.Date.Month, first.Date.Day};
-    };
-    const auto before = [](const CalendarDate &a, const CalendarDate &b) {
-        return std::tie(a.Year, a.Month, a.Day) < std::tie(b.Year, b.Month, b.Day);
-    };
-    return !before(m_today, startOf(index)) && before(m_today, startOf(index + 1));
-}
-
-// The year pillar changes at the start of spring, about 4 February.
-std::int32_t TLuckDialog::solarYearToday() const
-{
-    AlmanacYears years;
-    const std::optional<CalendarDate> spring = years.TermDate(m_today.Year, 1);
-    const bool beforeSpring = spring && std::tie(m_today.Month, m_today.Day) < std::tie(spring->Month, spring->Day);
-    return beforeSpring ? m_today.Year - 1 : m_today.Year;
+    m_today = LocalToday();
 }
 
 void TLuckDialog::createControls()
@@ -63,11 +37,9 @@ void TLuckDialog::createControls()
     LuckSentence = new QLabel(this);
     LuckSentence->setObjectName(QStringLiteral("LuckSentence"));
     LuckSentence->setWordWrap(true);
-    LuckTable = MakeTable(
-        this, "LuckTable",
-        {QStringLiteral("Возраст"), QStringLiteral("Годы"), QStringLiteral("Ствол"), QStringLiteral("Ветвь")});
+    LuckTable = MakeTable(this, "LuckTable", HeadingsOf(::LuckTable({}, std::nullopt)));
     LuckYearsCaption = new QLabel(this);
-    LuckYears = MakeTable(this, "LuckYears", {QStringLiteral("Год"), QStringLiteral("Ствол"), QStringLiteral("Ветвь")});
+    LuckYears = MakeTable(this, "LuckYears", HeadingsOf(LuckYearsTable({}, 0)));
     GuaText = new QLabel(this);
     GuaText->setObjectName(QStringLiteral("GuaText"));
     GuaText->setWordWrap(true);
@@ -117,17 +89,7 @@ bool TLuckDialog::showLuck()
         return false;
     LuckSentence->setText(QString::fromStdString(::LuckSentence(*m_luck, sex())));
     GuaText->setText(QString::fromStdString(GuaSentence(GuaOf(m_chart->Terms.SolarYear, sex()))));
-    LuckTable->setRowCount(int(m_luck->Pillars.size()));
-    for (int row = 0; row < LuckTable->rowCount(); ++row) {
-        const LuckPillar &pillar = m_luck->Pillars[std::size_t(row)];
-        const bool now = holdsToday(row);
-        LuckTable->setItem(row, 0, TextItem(AgesText(pillar)));
-        LuckTable->setItem(row, 1, TextItem(YearsText(pillar) + (now ? " (сейчас)" : "")));
-        LuckTable->setItem(row, 2, TokenItem(pillar.Luck.Stem));
-        LuckTable->setItem(row, 3, TokenItem(pillar.Luck.Branch));
-        if (now)
-            MarkRow(LuckTable, row);
-    }
+    FillRows(LuckTable, ::LuckTable(*m_luck, PillarHolding(*m_luck, m_today)));
     LuckTable->setCurrentCell(0, 0);
     LuckTableChange();
     LuckTable->setFocus();
@@ -148,24 +110,14 @@ void TLuckDialog::LuckTableChange()
     if (!m_luck || row < 0)
         return;
     const LuckPillar &pillar = m_luck->Pillars[std::size_t(row)];
-    LuckYearsCaption->setText(QStringLiteral("Годы такта %1 (%2)")
-                                  .arg(QString::fromStdString(pillar.Luck.Stem + " " + pillar.Luck.Branch),
-                                       QString::fromStdString(YearsText(pillar))));
-    LuckYears->setRowCount(int(pillar.Years.size()));
-    for (int k = 0; k < LuckYears->rowCount(); ++k) {
-        const LuckYear &year = pillar.Years[std::size_t(k)];
-        const bool now = year.Year == solarYearToday();
-        LuckYears->setItem(k, 0, TextItem(std::to_string(year.Year) + (now ? " (сейчас)" : "")));
-        LuckYears->setItem(k, 1, TokenItem(year.YearPillar.Stem));
-        LuckYears->setItem(k, 2, TokenItem(year.YearPillar.Branch));
-        if (now)
-            MarkRow(LuckYears, k);
-    }
+    LuckYearsCaption->setText(QString::fromStdString(LuckYearsTitle(pillar)));
+    AlmanacYears years;
+    FillRows(LuckYears, LuckYearsTable(pillar, years.SolarYearOn(m_today)));
 }
 
-std::string TLuckDialog::text() const
+std::optional<LuckReport> TLuckDialog::report() const
 {
     if (!m_luck)
-        return {};
-    return FormatLuckText(*m_luck, GuaOf(m_chart->Terms.SolarYear, sex()), sex());
+        return std::nullopt;
+    return LuckReport{*m_luck, GuaOf(m_chart->Terms.SolarYear, sex()), sex()};
 }

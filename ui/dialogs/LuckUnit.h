@@ -8,6 +8,7 @@
 
 #include "Gua.h"
 #include "LuckPillars.h"
+#include "Report.h"
 
 class QLabel;
 class QRadioButton;
@@ -35,8 +36,9 @@ public:
     void setToday(const CalendarDate &today) { m_today = today; }
     // Called when the user changes the sex.
     void onSexChanged(std::function<void(Sex)> handler) { m_onSexChanged = std::move(handler); }
-    // The text form of what the dialog shows.
-    std::string text() const;
+    // What the dialog shows, for the saved report; nothing when it shows no
+    // luck pillars.
+    std::optional<LuckReport> report() const;
 
     // Handlers.
     void LuckSexClick();
@@ -45,8 +47,6 @@ public:
 private:
     void createControls();
     bool showLuck();
-    bool holdsToday(int index) const; // luck pillar index 0..9
-    std::int32_t solarYearToday() const;
 
     QRadioButton *LuckMale = nullptr;
     QRadioButton *LuckFemale = nullptr;

@@ -13,30 +13,28 @@
 #include "Fonts.h"
 #include "PillarOrder.h"
 #include "ReadingText.h"
+#include "ReportTables.h"
 #include "ResultDrawing.h"
 
 namespace {
 
-enum Row { StemRow, GodRow, BranchRow, HiddenRow, StageRow, NayinRow, VoidRow, RowCount };
-
-const QStringList RowHeadings{QStringLiteral("Ствол"),          QStringLiteral("Божество"), QStringLiteral("Ветвь"),
-                              QStringLiteral("Скрытые стволы"), QStringLiteral("Фаза Ци"),  QStringLiteral("Мелодия"),
-                              QStringLiteral("Пустота")};
-
 QString Text(const std::string &text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
-// A token as the result area shows it: bold on the pillars' pale yellow.
-QString TokenHtml(const Token &token)
+// A cell of the reading's table as rich text: a token as the result area
+// shows it, bold on the pillars' pale yellow.
+QString CellHtml(const TableCell &cell)
 {
-    return QStringLiteral("<span style=\"background-color:%1; font-weight:bold\">&nbsp;%2&nbsp;</span>")
-        .arg(ColorFromValue(TableColors::PillarBackground).name(), Text(token));
-}
-
-QString StemHtml(std::int32_t stem) { return TokenHtml(TokensOf({stem, stem % 2}).Stem) + u' ' + Text(StemName(stem)); }
-
-QString BranchHtml(std::int32_t branch)
-{
-    return TokenHtml(TokensOf({branch % 2, branch}).Branch) + u' ' + Text(BranchName(branch));
+    QStringList lines;
+    for (const TextLine &line : cell.Lines) {
+        QStringList pieces;
+        for (const TextPiece &piece : line)
+            pieces << (piece.Token ? QStringLiteral(
+                                         "<span style=\"background-color:%1; font-weight:bold\">&nbsp;%2&nbsp;</span>")
+                                         .arg(ColorFromValue(TableColors::PillarBackground).name(), Text(piece.Text))
+                                   : Text(piece.Text));
+        lines << pieces.join(u' ');
+    }
+    return lines.join(QStringLiteral("<br>"));
 }
 
 } // namespace
@@ -60,8 +58,6 @@ void TReadingDialog::createControls()
     for (const char *heading : PillarHeadings)
         headings << QString::fromUtf8(heading);
     ReadingTable = MakeTable(this, "ReadingTable", headings);
-    ReadingTable->setRowCount(RowCount);
-    ReadingTable->setVerticalHeaderLabels(RowHeadings);
     ReadingTable->verticalHeader()->show();
     ReadingTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ReadingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -90,27 +86,19 @@ void TReadingDialog::setChart(const ChartSigns &signs)
     m_reading = ReadChart(signs);
     ReadingMaster->setText(QStringLiteral("Господин дня: ")
                            + QString::fromStdString(StemName(m_reading.Pillars[1].StemBranch.Stem)));
-    for (int column = 0; column < int(m_reading.Pillars.size()); ++column)
-        showPillar(column, m_reading.Pillars[std::size_t(column)]);
+    const TextTable table = ::ReadingTable(m_reading);
+    ReadingTable->setRowCount(int(table.Rows.size()));
+    for (int row = 0; row < int(table.Rows.size()); ++row) {
+        const TableRow &cells = table.Rows[std::size_t(row)];
+        ReadingTable->setVerticalHeaderItem(row, new QTableWidgetItem(QString::fromStdString(cells.Heading)));
+        for (int column = 0; column < int(cells.Cells.size()); ++column)
+            setCell(row, column, CellHtml(cells.Cells[std::size_t(column)]));
+    }
     QStringList summary;
     for (const std::string &line : ReadingSummaryLines(m_reading))
         summary << QString::fromStdString(line);
     ReadingSummary->setText(summary.join(u'\n'));
     ReadingTable->setFocus();
-}
-
-void TReadingDialog::showPillar(int column, const PillarReading &pillar)
-{
-    setCell(StemRow, column, StemHtml(pillar.StemBranch.Stem));
-    setCell(GodRow, column, pillar.StemGod ? Text(GodName(*pillar.StemGod)) : QStringLiteral("—"));
-    setCell(BranchRow, column, BranchHtml(pillar.StemBranch.Branch));
-    QStringList hidden;
-    for (const HiddenStem &stem : pillar.Hidden)
-        hidden << StemHtml(stem.Stem) + QStringLiteral(" — ") + Text(GodName(stem.God));
-    setCell(HiddenRow, column, hidden.join(QStringLiteral("<br>")));
-    setCell(StageRow, column, Text(StageName(pillar.Stage)));
-    setCell(NayinRow, column, Text(NayinName(pillar.Nayin)));
-    setCell(VoidRow, column, pillar.InDayVoid ? QStringLiteral("пустота") : QStringLiteral("—"));
 }
 
 void TReadingDialog::setCell(int row, int column, const QString &html)
@@ -121,5 +109,3 @@ void TReadingDialog::setCell(int row, int column, const QString &html)
     cell->setMargin(3);
     ReadingTable->setCellWidget(row, column, cell);
 }
-
-std::string TReadingDialog::text() const { return FormatReadingText(m_reading); }

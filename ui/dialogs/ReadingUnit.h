@@ -24,12 +24,11 @@ public:
     explicit TReadingDialog(QWidget *parent = nullptr);
 
     void setChart(const ChartSigns &signs);
-    // The text form of what the dialog shows, each line ending in "\n".
-    std::string text() const;
+    // The reading on display.
+    const ChartReading &reading() const { return m_reading; }
 
 private:
     void createControls();
-    void showPillar(int column, const PillarReading &pillar);
     void setCell(int row, int column, const QString &html);
 
     QLabel *ReadingMaster = nullptr;

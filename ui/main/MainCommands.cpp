@@ -56,8 +56,7 @@ void TMainForm::calculate(bool showWaitCursor)
     m_chartPlaceLabel = m_place ? m_place->Label : QString();
     m_chartPlaceZone = m_place ? m_place->Zone : QByteArray();
     m_hasResult = true;
-    m_luckText.clear();
-    m_readingText.clear();
+    m_report = {};
     m_chartSigns = SignsOf(*outcome.Details);
     showRules();
     DrawResult();

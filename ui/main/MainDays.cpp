@@ -51,8 +51,10 @@ void TMainForm::NDaysClick()
         return;
     }
     const ChartOutcome now = ComputeChart(*present);
-    if (!m_daysDialog)
+    if (!m_daysDialog) {
         m_daysDialog = new TDaysDialog(this);
+        m_daysDialog->onSave([this](const std::vector<AlmanacRow> &rows) { saveReport(m_daysDialog, rows); });
+    }
     m_daysDialog->setContext(now.Details ? PresentText(SignsOf(*now.Details)) : std::string(),
                              m_hasResult ? std::optional(m_chartSigns) : std::nullopt,
                              m_place ? m_place->Zone : QByteArray(), OffsetSecondsOf(*present),

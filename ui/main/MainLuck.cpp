@@ -56,5 +56,5 @@ void TMainForm::NLuckClick()
         return;
     }
     m_luckDialog->exec();
-    m_luckText = m_luckDialog->text();
+    m_report.Luck = m_luckDialog->report();
 }

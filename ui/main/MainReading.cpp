@@ -25,5 +25,5 @@ void TMainForm::NReadingClick()
         m_readingDialog = new TReadingDialog(this);
     m_readingDialog->setChart(m_chartSigns);
     m_readingDialog->exec();
-    m_readingText = m_readingDialog->text();
+    m_report.Reading = m_readingDialog->reading();
 }

@@ -15,7 +15,10 @@
 #include "ChartFile.h"
 #include "ChartPicture.h"
 #include "ChartText.h"
+#include "LuckText.h"
+#include "ReadingText.h"
 #include "MessageBoxes.h"
+#include "PresentClock.h"
 #include "SettingsStore.h"
 
 namespace {
@@ -40,7 +43,18 @@ QString WithTypeSuffix(const QString &path, const QString &filter)
 
 } // namespace
 
-SharedChart TMainForm::sharedChart() const { return {m_chartInput, m_result, m_chartPlace, m_luckText, m_readingText}; }
+// The chart with what its report holds: the dialogs opened for it, the days
+// given, and the client's name while the chart is that client's birth.
+SharedChart TMainForm::sharedChart(std::vector<AlmanacRow> days) const
+{
+    ReportContent report = m_report;
+    const std::optional<Client> birth = chartClient();
+    if (m_openClient && birth && WithBirthOf(*m_openClient, *birth) == *m_openClient)
+        report.Client = m_openClient->Name.toStdString();
+    report.Days = std::move(days);
+    report.Today = LocalToday();
+    return {m_chartInput, m_result, m_chartPlace, std::move(report)};
+}
 
 void TMainForm::buildShareItems(QMenu *menu)
 {
@@ -83,20 +97,26 @@ QString TMainForm::saveFolder()
 
 void TMainForm::NSaveClick()
 {
-    if (!m_hasResult)
-        return;
+    if (m_hasResult)
+        saveReport(this, {});
+}
+
+// The save dialog over parent, then the chart and its report with the days
+// into the file chosen.
+void TMainForm::saveReport(QWidget *parent, std::vector<AlmanacRow> days)
+{
     QString filter;
     const QString proposal = QDir(saveFolder()).filePath(DefaultChartFileName(m_chartInput));
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить"), proposal,
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить"), proposal,
                                      QStringLiteral("PDF (*.pdf);;") + QString::fromLatin1(PngFilter), &filter);
     if (!path.isEmpty())
-        saveChartTo(WithTypeSuffix(path, filter));
+        saveChartTo(WithTypeSuffix(path, filter), std::move(days));
 }
 
-bool TMainForm::saveChartTo(const QString &path)
+bool TMainForm::saveChartTo(const QString &path, std::vector<AlmanacRow> days)
 {
-    const QString failure = SaveChartFile(path, sharedChart());
+    const QString failure = SaveChartFile(path, sharedChart(std::move(days)));
     if (!failure.isEmpty()) {
         ShowMessage(this, failure);
         return false;
@@ -111,12 +131,23 @@ bool TMainForm::saveChartTo(const QString &path)
     return true;
 }
 
+// The luck pillars and the reading under the copied chart, as far as their
+// dialogs were opened for it.
+std::string TMainForm::reportText() const
+{
+    std::string text;
+    if (const auto &luck = m_report.Luck)
+        text += FormatLuckText(luck->Luck, luck->Number, luck->Person);
+    if (m_report.Reading)
+        text += "\n" + FormatReadingText(*m_report.Reading);
+    return text;
+}
+
 void TMainForm::NCopyTextClick()
 {
     if (m_hasResult)
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(FormatChartText(m_chartInput, m_result, m_chartPlace) + m_luckText
-                                   + (m_readingText.empty() ? "" : "\n" + m_readingText)));
+            QString::fromStdString(FormatChartText(m_chartInput, m_result, m_chartPlace) + reportText()));
 }
 
 void TMainForm::NCopyPictureClick()

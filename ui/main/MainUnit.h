@@ -63,9 +63,10 @@ public:
     void NSaveClick();        // menu "Сохранить…", Ctrl+S
     void NCopyTextClick();    // menu "Копировать как текст", Ctrl+Shift+C
     void NCopyPictureClick(); // menu "Копировать как рисунок"
-    // Saves the chart on display to the file, its type by the extension;
-    // shows the reason and returns false when it cannot.
-    bool saveChartTo(const QString &path);
+    // Saves the chart on display to the file, its type by the extension, a
+    // PDF with its report and these days; shows the reason and returns false
+    // when it cannot.
+    bool saveChartTo(const QString &path, std::vector<AlmanacRow> days = {});
 
     // MainDialogs.cpp: the dialogs and the other menu items.
     // The dialogs are created after the window and handed to it.
@@ -190,7 +191,9 @@ private:
     // MainShare.cpp
     void buildShareItems(QMenu *menu);
     void enableSharing();
-    SharedChart sharedChart() const;
+    SharedChart sharedChart(std::vector<AlmanacRow> days = {}) const;
+    void saveReport(QWidget *parent, std::vector<AlmanacRow> days);
+    std::string reportText() const;
     QString saveFolder();
 
     // MainPlace.cpp
@@ -291,8 +294,9 @@ private:
     std::vector<QAction *> m_chartTools; // enabled by the first chart
     TAroundDialog *m_aroundDialog = nullptr;
     QLabel *m_changeWarning = nullptr; // red, under the place: a change near the chart's moment
-    std::string m_luckText;            // the luck pillars last shown for m_result, for the copied text
-    std::string m_readingText;         // the reading last shown for m_result, likewise
+    // The reading and the luck pillars once their dialogs were opened for
+    // m_result: they go into the copied text and the saved report.
+    ReportContent m_report;
 
     ChartResult m_result;
     ChartInput m_chartInput;   // the input of m_result

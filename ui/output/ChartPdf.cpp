@@ -2,51 +2,40 @@
 #include "ChartPdf.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include "ReportLayout.h"
 
 namespace {
 
 constexpr int PdfResolution = 600;
 
 // The place line under the squares, as far below them as their captions
-// stand below the table, in the captions' type; the luck pillars' lines, if
-// any, under it in a smaller type, a sentence's clauses on lines of their
-// own so that none runs off the page.
-void DrawPlaceAndLuck(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const SharedChart &chart)
+// stand below the table, in the captions' type; the client's name, if any,
+// above the table in the same type.
+void DrawPlaceAndClient(Canvas &canvas, qint64 pageWidth, qint64 pageHeight, const SharedChart &chart)
 {
     const PrintLayout l = ComputePrintLayout(pageWidth, pageHeight);
     canvas.setFontBold(false);
     canvas.setFontItalic(false);
     canvas.setFontPointSize(12);
     const qint64 gap = l.captionTop - l.top - l.tableHeight;
-    qint64 y = l.squareTop + l.tableHeight + gap;
-    canvas.textOut(int(l.left), int(y), SharedPlaceLine(chart));
-    canvas.setFontPointSize(10);
-    y += gap / 2;
-    for (const QString &line : QString::fromStdString(chart.luck).split(u'\n', Qt::SkipEmptyParts))
-        for (const QString &clause : line.split(QStringLiteral("; ")))
-            canvas.textOut(int(l.left), int(y += gap), clause);
+    canvas.textOut(int(l.left), int(l.squareTop + l.tableHeight + gap), SharedPlaceLine(chart));
+    if (!chart.report.Client.empty())
+        canvas.textOut(int(l.left), int(l.top / 5), QString::fromStdString(ClientLine(chart.report.Client)));
 }
 
-// The chart's reading on a page of its own, a line a paragraph, wrapped at
-// the page's margins.
-void DrawReadingPage(QPainter &painter, int pageWidth, const QString &reading)
+// "стр. 2 из 3", centred in the bottom margin.
+void DrawPageNumber(QPainter &painter, const ReportLayout &layout, const QRectF &page, int number, int count)
 {
-    const int margin = pageWidth / 12;
-    QFont font = painter.font();
-    font.setBold(false);
-    font.setItalic(false);
-    font.setPointSize(11);
-    painter.setFont(font);
-    int y = margin;
-    for (const QString &line : reading.split(u'\n', Qt::SkipEmptyParts)) {
-        const QRect room(margin, y, pageWidth - 2 * margin, pageWidth);
-        const QRect used = painter.boundingRect(room, Qt::TextWordWrap, line);
-        painter.drawText(room, Qt::TextWordWrap, line);
-        y += used.height() + painter.fontMetrics().height() / 3;
-    }
+    const QString text = QStringLiteral("стр. %1 из %2").arg(number).arg(count);
+    painter.setFont(layout.font(ReportStyle::Body));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    painter.drawText(
+        QPointF(page.center().x() - metrics.horizontalAdvance(text) / 2, page.bottom() - page.width() / 24), text);
 }
 
 } // namespace
@@ -65,12 +54,22 @@ QByteArray ChartPdf(const SharedChart &chart)
         QPainter painter;
         if (!painter.begin(&writer))
             return {};
+        const QRectF page(0, 0, writer.width(), writer.height());
+        const double margin = page.width() / 12;
+        ReportLayout layout(&writer, page.adjusted(margin, margin, -margin, -margin), Canvas::defaultFont());
+        const std::vector<ReportPage> report = layout.pages(ReportBlocks(chart.report));
+        const int count = 1 + int(report.size());
         Canvas canvas;
         canvas.attach(&painter);
         DrawPrintPage(canvas, writer.width(), writer.height(), SharedPrintTexts(chart.input), chart.result);
-        DrawPlaceAndLuck(canvas, writer.width(), writer.height(), chart);
-        if (!chart.reading.empty() && writer.newPage())
-            DrawReadingPage(painter, writer.width(), QString::fromStdString(chart.reading));
+        DrawPlaceAndClient(canvas, writer.width(), writer.height(), chart);
+        DrawPageNumber(painter, layout, page, 1, count);
+        for (std::size_t i = 0; i < report.size(); ++i) {
+            if (!writer.newPage())
+                return {};
+            layout.draw(painter, report[i]);
+            DrawPageNumber(painter, layout, page, int(i) + 2, count);
+        }
         if (!painter.end())
             return {};
     }

@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 
-// The printed page as a PDF: one A4 page at 600 dpi without margins, drawn by
-// the printing layout, titled with the chart's date and time and made by
-// "Velmora". Empty when the page could not be drawn.
+// The chart as a PDF report, A4 at 600 dpi without margins, titled with the
+// chart's date and time and made by "Velmora": first the printed page drawn
+// by the printing layout, with the client's name above the table and the
+// place line under the squares, then the report's sections on pages of
+// their own; "стр. 1 из N" at the foot of every page. Empty when a page
+// could not be drawn.
 QByteArray ChartPdf(const SharedChart &chart);

@@ -3,6 +3,7 @@
 
 #include "ChartTypes.h"
 #include "PrintLayout.h"
+#include "Report.h"
 
 #include <QString>
 
@@ -12,9 +13,8 @@
 struct SharedChart {
     ChartInput input;
     ChartResult result;
-    std::string place = {};   // the place's name, UTF-8; empty when the chart has none
-    std::string luck = {};    // the luck pillars as text, for the saved page; empty when not shown
-    std::string reading = {}; // the chart's reading as text, for a page of its own; empty when not shown
+    std::string place = {};    // the place's name, UTF-8; empty when the chart has none
+    ReportContent report = {}; // what the saved PDF reports after the chart's page
 };
 
 // The place line of the saved files, "Место: Казань, поправка +4, долгота
