@@ -3,12 +3,17 @@
 #include "ToolRun.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "ChartPicture.h"
 #include "ImageArea.h"
@@ -205,4 +210,64 @@ TEST_F(ShareCommandsTest, ThePlaceLineTravelsWithTheChart)
     };
     EXPECT_TRUE(text(window).contains(line)) << text(window).toStdString();
     EXPECT_EQ(text(window), text(tool));
+}
+
+// The report saved from the days dialog, for a client's chart with the
+// reading and the luck pillars opened, is the tool's report of the same
+// client, options and days, page for page.
+TEST_F(ShareCommandsTest, TheWindowsReportIsTheTools)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    start();
+    enter(QStringLiteral("15"), QStringLiteral("07"), QStringLiteral("1985"), QStringLiteral("10"),
+          QStringLiteral("00"), QStringLiteral("04"), QStringLiteral("049"), QStringLiteral("07"));
+    form->BitBtn1Click();
+    QTemporaryDir dir, other;
+    const QString tool = other.filePath(QStringLiteral("tool.pdf"));
+    QString first, last;
+    modals.expect(4);
+    modals.onDialog([&](QWidget *dialog) {
+        if (dialog->objectName() == QStringLiteral("ClientForm")) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("ClientFormName"))->setText(QStringLiteral("Иванова Анна"));
+            dialog->findChild<QComboBox *>(QStringLiteral("ClientFormSex"))->setCurrentText(QStringLiteral("ж"));
+            dialog->findChild<QPushButton *>(QStringLiteral("ClientFormSave"))->click();
+        } else if (dialog->objectName() == QStringLiteral("DaysDialog")) {
+            auto *days = dialog->findChild<QTableWidget *>(QStringLiteral("DaysTable"));
+            first = days->item(0, 0)->text();
+            last = days->item(days->rowCount() - 1, 0)->text();
+            // The save dialog opens inside this one's handler.
+            QTimer::singleShot(50, [&] {
+                auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                ASSERT_NE(files, nullptr);
+                files->selectFile(dir.filePath(QStringLiteral("window.pdf")));
+                static_cast<QDialog *>(files)->accept();
+            });
+            // Offscreen, a dialog's shortcuts do not reach it; the button's
+            // Ctrl+S is tried in a real session.
+            dialog->findChild<QPushButton *>(QStringLiteral("DaysSave"))->click();
+        }
+    });
+    form->NClientSaveClick();
+    form->NReadingClick();
+    form->NLuckClick();
+    form->NDaysClick();
+    ASSERT_EQ(modals.messages().size(), 4) << modals.messages().join(u'|').toStdString();
+    // The name typed may lose to the proposal while the dialog reads its
+    // folder offscreen; the one file saved there is the report.
+    const QStringList saved = QDir(dir.path()).entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(saved.size(), 1);
+    const QString window = dir.filePath(saved[0]);
+    RunTool(QStringLiteral(VELMORA_CHART),
+            {QStringLiteral("--client"), QStringLiteral("Иванова Анна"), QStringLiteral("--luck"),
+             QStringLiteral("--reading"), QStringLiteral("--days"), first, last, QStringLiteral("--pdf"), tool});
+    const auto pages = [](const QString &path) {
+        return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
+            .split(u'\f', Qt::SkipEmptyParts);
+    };
+    const QStringList seen = pages(window);
+    ASSERT_GE(seen.size(), 3);
+    EXPECT_TRUE(seen[0].contains(QStringLiteral("Клиент: Иванова Анна"))) << seen[0].toStdString();
+    EXPECT_TRUE(seen.join(u'\f').contains(QStringLiteral("Календарь дней с ") + first));
+    EXPECT_EQ(seen, pages(tool));
 }

@@ -122,6 +122,9 @@ void TMainForm::NClientSaveClick()
 void TMainForm::showClient(const std::optional<Client> &client)
 {
     m_openClient = client;
+    m_clientSex = !client || client->Sex.isEmpty()
+        ? std::nullopt
+        : std::optional(client->Sex == QStringLiteral("ж") ? Sex::Female : Sex::Male);
     m_clientLabel->setText(client ? client->Name : QString());
     m_clientLabel->setToolTip(client ? client->Name : QString());
 }
@@ -155,8 +158,6 @@ void TMainForm::openClient(const Client &client)
             ZeroFilled(QString::number(offset.value_or(0) / 3600), SpecOf(Correction).Width));
     }
     showPlace();
-    m_clientSex = client.Sex.isEmpty() ? std::nullopt
-                                       : std::optional(client.Sex == QStringLiteral("ж") ? Sex::Female : Sex::Male);
     showClient(client);
     BitBtn1Click();
 }
