@@ -25,8 +25,6 @@ struct ClockOffset {
     // Skipped and Doubled the offset before the change, then the one after
     // it (for Doubled, the order in which the local time happened).
     std::vector<int> Seconds;
-
-    int WholeHours() const { return Seconds.front() / 3600; }
 };
 
 ClockOffset OffsetAt(const QByteArray &zone, QDate date, QTime time);

@@ -34,6 +34,7 @@ public:
     {
         ASSERT_TRUE(m_config.isValid());
         m_previous = qgetenv("XDG_CONFIG_HOME");
+        m_previousHome = qgetenv("HOME"); // a test may change it; TearDown runs even after a failed assertion
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
         ASSERT_EQ(QtSettingsStore::filePath(), path());
     }
@@ -45,6 +46,7 @@ public:
         QFile::setPermissions(m_config.path(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_CONFIG_HOME", m_previous);
+        qputenv("HOME", m_previousHome);
     }
 
     QString path(const QString &name = QStringLiteral("Velmora.conf")) const { return m_config.filePath(name); }
@@ -76,6 +78,7 @@ public:
 private:
     QTemporaryDir m_config;
     QByteArray m_previous;
+    QByteArray m_previousHome;
 };
 
 TEST_F(SettingsFaults, AnUnreadableValueKeepsTheValuesStartUpNeverReached)
@@ -266,7 +269,6 @@ TEST_F(SettingsFaults, ALinkToARegularFileIsFollowed)
 TEST_F(SettingsFaults, ANewAccountStoresItsFirstSettings)
 {
     QTemporaryDir home;
-    const QByteArray previousHome = qgetenv("HOME");
     struct Case {
         const char *what;
         QByteArray configHome; // empty: unset, so the store is under HOME
@@ -299,7 +301,6 @@ TEST_F(SettingsFaults, ANewAccountStoresItsFirstSettings)
         ASSERT_EQ(::stat(QFile::encodeName(c.made).constData(), &made), 0);
         EXPECT_EQ(made.st_mode & 0777, 0700u);
     }
-    qputenv("HOME", previousHome);
 }
 
 // The save folder is a convenience: a store that cannot take it makes no

@@ -25,7 +25,7 @@ class Catalog(unittest.TestCase):
             shutil.copy(SOURCE + "/translations/velmora_ru.ts", ts)
             # What lupdate finds in the code now, merged into a copy.
             subprocess.run([LUPDATE, "-silent", "-tr-function-alias", "translate+=Translate", "-locations", "none",
-                            *[SOURCE + "/" + d for d in ("core", "place", "clients", "cli", "ui", "app")], "-ts", ts],
+                            *[SOURCE + "/" + d for d in ("system", "core", "place", "clients", "cli", "ui", "app")], "-ts", ts],
                            check=True)
             root = ET.parse(ts).getroot()
         for message in root.iter("message"):

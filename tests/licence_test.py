@@ -11,7 +11,7 @@ import unittest
 
 SOURCE = None
 TAG = "SPDX-License-Identifier: AGPL-3.0-or-later"
-FOLDERS = ["app", "bench", "cli", "cmake", "core", "man", "place", "scripts", "tests", "ui", ".ci"]
+FOLDERS = ["app", "bench", "cli", "clients", "cmake", "core", "docs", "man", "place", "scripts", "system", "tests", "ui", ".ci"]
 
 
 def is_source(name):
