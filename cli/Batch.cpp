@@ -12,10 +12,9 @@
 #include "LuckFormat.h"
 #include "ReadingFormat.h"
 #include "RulesFormat.h"
-#include "Messages.h"
 #include "PlaceOption.h"
 #include "SystemError.h"
-#include "ToolMessage.h"
+#include "ChartErrorText.h"
 #include "Translation.h"
 #include "Utf8Text.h"
 
@@ -62,9 +61,9 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
     } else if (request.Input) {
         const ChartOutcome outcome = ComputeChart(*request.Input, options);
         const auto luck = outcome.Details && sex.Value
-            ? LuckOutputOf(*request.Input, *outcome.Details, *sex.Value, options)
+            ? std::optional(LuckOutputOf(*request.Input, *outcome.Details, *sex.Value, options))
             : std::nullopt;
-        if (outcome.Details && (luck || !sex.Value)) {
+        if (outcome.Details && (!luck || luck->Error == ChartError::None)) {
             chart = true;
             const std::string input = CsvLineOf(*request.Input);
             if (!json)
@@ -78,7 +77,7 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
                 object = JsonWithKey(object, "reading", FormatReadingJson(ReadChart(SignsOf(*outcome.Details))));
             return object;
         }
-        error = ToolMessage(outcome.Details ? std::string(Messages::EphemerisRange) : outcome.Error);
+        error = ChartErrorText(outcome.Details ? luck->Error : outcome.Error);
     }
     chart = false;
     return json ? FormatJsonError(line, error) : FormatCsvError(line, error);

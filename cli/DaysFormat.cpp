@@ -71,8 +71,8 @@ std::string DayJson(const AlmanacRow &row)
     return object.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-bool WriteDays(const CalendarDate &from, const CalendarDate &to, const std::optional<ChartSigns> &chart, bool json,
-               bool header, std::ostream &out, std::vector<AlmanacRow> *kept)
+ChartError WriteDays(const CalendarDate &from, const CalendarDate &to, const std::optional<ChartSigns> &chart,
+                     bool json, bool header, std::ostream &out, std::vector<AlmanacRow> *kept)
 {
     AlmanacYears years;
     if (header && !json)
@@ -80,11 +80,11 @@ bool WriteDays(const CalendarDate &from, const CalendarDate &to, const std::opti
     for (CalendarDate date = from; DayCount(date) <= DayCount(to); date = NextDay(date)) {
         const std::optional<DayAlmanac> day = AlmanacOf(date, years);
         if (!day)
-            return false;
+            return ChartError::EphemerisRange;
         const AlmanacRow row = RowOf(*day, chart);
         out << (json ? DayJson(row) : DayCsv(row)) << "\n";
         if (kept)
             kept->push_back(row);
     }
-    return true;
+    return ChartError::None;
 }

@@ -30,7 +30,7 @@ std::string DayCsv(const AlmanacRow &row);
 std::string DayJson(const AlmanacRow &row);
 
 // Writes the rows of from..to (inclusive), each also added to kept when
-// given; false, with nothing more written, at the first day the ephemeris
-// cannot give.
-bool WriteDays(const CalendarDate &from, const CalendarDate &to, const std::optional<ChartSigns> &chart, bool json,
-               bool header, std::ostream &out, std::vector<AlmanacRow> *kept = nullptr);
+// given; EphemerisRange, with nothing more written, at the first day the
+// ephemeris cannot give.
+ChartError WriteDays(const CalendarDate &from, const CalendarDate &to, const std::optional<ChartSigns> &chart,
+                     bool json, bool header, std::ostream &out, std::vector<AlmanacRow> *kept = nullptr);

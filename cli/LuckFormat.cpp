@@ -57,12 +57,12 @@ std::string FormatLuckJson(const LuckChart &luck, const Gua &gua)
         + ",\"favourable\":" + JsonPoints(gua.Favourable) + ",\"unfavourable\":" + JsonPoints(gua.Unfavourable) + "}}";
 }
 
-std::optional<LuckOutput> LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex,
-                                       const SolarTermOptions &options)
+LuckOutput LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex, const SolarTermOptions &options)
 {
-    const std::optional<LuckChart> luck = ComputeLuck(input, chart, sex, options);
-    if (!luck)
-        return std::nullopt;
+    const LuckOutcome outcome = ComputeLuck(input, chart, sex, options);
+    if (!outcome.Luck)
+        return {outcome.Error};
+    const LuckChart *luck = &*outcome.Luck;
     const Gua gua = GuaOf(chart.Terms.SolarYear, sex);
-    return LuckOutput{FormatLuckText(*luck, gua, sex), FormatLuckJson(*luck, gua), {*luck, gua, sex}};
+    return {ChartError::None, FormatLuckText(*luck, gua, sex), FormatLuckJson(*luck, gua), {*luck, gua, sex}};
 }

@@ -22,11 +22,12 @@ std::optional<Sex> ParseSex(std::string_view text);
 // "number":N,"group":"east"|"west","favourable":[..],"unfavourable":[..]}}
 std::string FormatLuckJson(const LuckChart &luck, const Gua &gua);
 
-// Both forms for a chart, or nothing when the boundary the luck pillars
-// start from lies outside the ephemeris.
+// Both forms for a chart, or only the error when the luck pillars cannot be
+// found (EphemerisRange: their boundary lies outside the ephemeris).
 struct LuckOutput {
-    std::string Text, Json;
-    LuckReport Report; // for the saved report
+    ChartError Error = ChartError::None;
+    std::string Text = {}, Json = {};
+    LuckReport Report = {}; // for the saved report
 };
-std::optional<LuckOutput> LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex,
-                                       const SolarTermOptions &options = {});
+LuckOutput LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex,
+                        const SolarTermOptions &options = {});

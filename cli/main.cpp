@@ -26,10 +26,9 @@
 #include "ChartFormat.h"
 #include "ChartRequest.h"
 #include "LuckFormat.h"
-#include "Messages.h"
 #include "PlaceOption.h"
 #include "SystemError.h"
-#include "ToolMessage.h"
+#include "ChartErrorText.h"
 #include "ToolOptions.h"
 #include "Translation.h"
 #include "Utf8Text.h"
@@ -268,7 +267,7 @@ std::string PrintAround(const ChartInput &input, std::int32_t minutes, const Pla
 {
     const SpanOutcome outcome = ComputeChartSpan(input, minutes);
     if (!outcome.Span)
-        return ToolMessage(outcome.Error);
+        return ChartErrorText(outcome.Error);
     if (json) {
         const std::string zone = placed.Used ? placed.Used->Zone : std::string();
         std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span, zone);
@@ -302,8 +301,9 @@ int RunDays(const ToolOptions &options, const std::optional<ChartSigns> &chart, 
     if (days < 1 || days > MaxDays)
         return UsageError(Filled(Translate("main", "--days takes from 1 to %1 days, the first date not after the last"),
                                  std::to_string(MaxDays)));
-    if (!WriteDays(*from, *to, chart, options.Json, options.Header, std::cout, kept)) {
-        std::cerr << "velmora-chart: " << ToolMessage(Messages::EphemerisRange) << "\n";
+    if (const ChartError error = WriteDays(*from, *to, chart, options.Json, options.Header, std::cout, kept);
+        error != ChartError::None) {
+        std::cerr << "velmora-chart: " << ChartErrorText(error) << "\n";
         return 1;
     }
     return 0;
@@ -370,8 +370,8 @@ int RunSingle(const ToolOptions &options)
         std::optional<LuckOutput> luck;
         if (outcome.Details && options.Luck) {
             luck = LuckOutputOf(*request.Input, *outcome.Details, *ParseSex(*options.Luck), terms);
-            if (!luck)
-                outcome = {std::nullopt, Messages::EphemerisRange};
+            if (luck->Error != ChartError::None)
+                outcome = {std::nullopt, luck->Error};
         }
         if (outcome.Details) {
             ReportContent report{options.ClientName, std::nullopt, std::nullopt, {}, LocalToday()};
@@ -391,7 +391,7 @@ int RunSingle(const ToolOptions &options)
             const bool saved = WriteChartFiles(shared, options.Pdf.value_or(""), options.Png.value_or(""), std::cerr);
             return saved ? 0 : 1;
         }
-        error = ToolMessage(outcome.Error);
+        error = ChartErrorText(outcome.Error);
     }
     if (options.Json)
         std::cout << FormatJsonError(date + "," + time + "," + correction + "," + longitude, error) << "\n";

@@ -2,7 +2,6 @@
 #include "Chart.h"
 
 #include "Ephemeris.h"
-#include "Messages.h"
 #include "Pillars.h"
 #include "SolarTime.h"
 #include "Squares.h"
@@ -18,20 +17,20 @@ ChartOutcome ComputeChartAt(const ChartInput &input, std::int64_t laterSeconds, 
     if (input.TrueSolarTime) {
         const std::optional<std::int32_t> equation = EquationSecondsAt(input, laterSeconds);
         if (!equation)
-            return {std::nullopt, Messages::EphemerisRange};
+            return {std::nullopt, ChartError::EphemerisRange};
         details.EquationSeconds = *equation;
     }
     details.DayChangeAtMidnight = input.DayChangeAtMidnight;
     details.Moment = ChartMomentOf(input, laterSeconds + details.EquationSeconds);
     const std::optional<double> sun = SunLongitudeAt(details.Moment.ChartJD);
     if (!sun)
-        return {std::nullopt, Messages::EphemerisRange};
+        return {std::nullopt, ChartError::EphemerisRange};
     details.SunLongitude = *sun;
 
     const std::optional<SolarTerms> terms =
         FindSolarTerms(details.Moment, details.SunLongitude, CorrectionHoursOf(input), options);
     if (!terms)
-        return {std::nullopt, Messages::EphemerisRange};
+        return {std::nullopt, ChartError::EphemerisRange};
     details.Terms = *terms;
 
     const Pillars pillars = BuildPillars(terms->SolarYear, terms->SolarMonth, details.Moment.ChartDate,

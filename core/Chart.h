@@ -25,11 +25,11 @@ struct ChartDetails {
     bool DayChangeAtMidnight = false; // the day pillar's rule, as the input chose it
 };
 
-// Either the details or the message to show ("Дата вне диапазона эфемериды"
-// when the moment or one of its solar terms lies outside the ephemeris).
+// Either the details or why there are none (EphemerisRange when the moment
+// or one of its solar terms lies outside the ephemeris).
 struct ChartOutcome {
     std::optional<ChartDetails> Details;
-    std::string Error;
+    ChartError Error = ChartError::None;
 };
 
 // options choose the solar-term search and a cache of terms shared by the

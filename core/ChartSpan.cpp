@@ -8,7 +8,6 @@
 #include "Ephemeris.h"
 #include "Gregorian.h"
 #include "InputFields.h"
-#include "Messages.h"
 #include "SolarTime.h"
 #include "TimeScale.h"
 
@@ -234,7 +233,7 @@ SpanOutcome ComputeChartSpan(const ChartInput &input, std::int32_t minutes, cons
             return {std::nullopt, chart.Error};
         const std::optional<std::int64_t> from = FirstSecondReaching(input, t);
         if (!from)
-            return {std::nullopt, Messages::EphemerisRange};
+            return {std::nullopt, ChartError::EphemerisRange};
         AddChange(span.Ranges, *from, chart.Details->Result);
     }
     return {span, {}};

@@ -58,7 +58,7 @@ struct ChartSpan {
 
 struct SpanOutcome {
     std::optional<ChartSpan> Span;
-    std::string Error; // the chart's message when a chart of the span cannot be computed
+    ChartError Error = ChartError::None; // why, when a chart of the span cannot be computed
 };
 
 inline constexpr std::int32_t MaxSpanMinutes = 1440;

@@ -35,6 +35,11 @@ struct ChartInput {
     bool DayChangeAtMidnight = false;
 };
 
+// Why a calculation gave nothing: the date does not exist, or the moment or
+// a solar term it needs lies outside the ephemeris. Values, not words: the
+// window and the tool word them (ChartErrorText.h).
+enum class ChartError { None, DateDoesNotExist, EphemerisRange };
+
 // One of the ten element tokens, UTF-8: "ДЕР", "дер", "ОГО", "ого", "ЗЕМ",
 // "зем", "МЕТ", "мет", "ВОД", "вод"; empty before the first calculation.
 using Token = std::string;

@@ -91,14 +91,13 @@ Pillar CyclePillar(std::int64_t position)
     return {CycleStems[FloorMod(position, 10)], CycleBranches[FloorMod(position, 12)]};
 }
 
-std::optional<LuckChart> ComputeLuck(const ChartInput &input, const ChartDetails &chart, Sex sex,
-                                     const SolarTermOptions &options)
+LuckOutcome ComputeLuck(const ChartInput &input, const ChartDetails &chart, Sex sex, const SolarTermOptions &options)
 {
     LuckChart luck;
     luck.Forward = IsYangYear(chart.Terms.SolarYear) == (sex == Sex::Male);
     const std::optional<double> boundary = Boundary(input, chart.Terms, luck.Forward, options);
     if (!boundary)
-        return std::nullopt;
+        return {std::nullopt, ChartError::EphemerisRange};
     const double chartJD = chart.Moment.ChartJD;
     luck.SpanDays = luck.Forward ? *boundary - chartJD : chartJD - *boundary;
     luck.Start = LifeSpanOf(luck.SpanDays);
@@ -113,7 +112,7 @@ std::optional<LuckChart> ComputeLuck(const ChartInput &input, const ChartDetails
             pillar.Years[k] = {pillar.FromYear + k, YearPillarOf(pillar.FromYear + k)};
         luck.Pillars.push_back(pillar);
     }
-    return luck;
+    return {luck};
 }
 
 std::optional<std::size_t> PillarHolding(const LuckChart &luck, const CalendarDate &date)

@@ -66,11 +66,15 @@ inline constexpr int LuckPillarCount = 10;
 // A span of time in days as a span of life, truncated to whole hours.
 LifeSpan LifeSpanOf(double days);
 
-// Nothing when the boundary lies outside the ephemeris (forward from the
-// twelfth month, the next start of spring is searched: one term more than
-// the chart's own).
-std::optional<LuckChart> ComputeLuck(const ChartInput &input, const ChartDetails &chart, Sex sex,
-                                     const SolarTermOptions &options = {});
+// The luck pillars, or EphemerisRange when the boundary lies outside the
+// ephemeris (forward from the twelfth month, the next start of spring is
+// searched: one term more than the chart's own).
+struct LuckOutcome {
+    std::optional<LuckChart> Luck;
+    ChartError Error = ChartError::None;
+};
+LuckOutcome ComputeLuck(const ChartInput &input, const ChartDetails &chart, Sex sex,
+                        const SolarTermOptions &options = {});
 
 // The luck pillar that holds a date: from its start (the first one's start
 // date, then ten years more for each) up to the next one's start. Nothing

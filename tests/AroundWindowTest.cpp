@@ -10,7 +10,7 @@
 #include "AroundUnit.h"
 #include "ChangeText.h"
 #include "MainFormFixture.h"
-#include "Messages.h"
+#include "ChartErrorText.h"
 
 TEST_F(MainFormTest, UncertainTimeDialogAndTheChangeWarning)
 {
@@ -63,7 +63,7 @@ TEST_F(MainFormTest, UncertainTimeDialogAndTheChangeWarning)
     put("ClientMonth", QStringLiteral("06"));
     modals.expect();
     form->NAroundClick();
-    EXPECT_EQ(modals.messages().last(), QString::fromUtf8(Messages::DateDoesNotExist));
+    EXPECT_EQ(modals.messages().last(), ChartErrorMessage(ChartError::DateDoesNotExist));
 }
 
 // With a place, the rows read the place's clock: 31.03.1985 03:30 at Moscow
@@ -72,7 +72,7 @@ TEST(AroundDialog, RowsReadThePlacesClock)
 {
     TAroundDialog dialog;
     const ChartInput moscow{31, 3, 1985, 3, 30, 4, 37, 37, "E"};
-    EXPECT_EQ(dialog.setInput(moscow, QByteArray("Europe/Moscow"), 60), "");
+    EXPECT_EQ(dialog.setInput(moscow, QByteArray("Europe/Moscow"), 60), ChartError::None);
     auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("AroundTable"));
     EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("31.03.1985 01:30:00 +3"));
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("31.03.1985 04:29:32"));

@@ -10,7 +10,7 @@
 #include "ChartFormat.h"
 #include "ChartRequest.h"
 #include "RandomCases.h"
-#include "ToolMessage.h"
+#include "ChartErrorText.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ std::string SingleLine(const ChartInput &input, bool json)
     const ChartOutcome outcome = ComputeChart(input);
     const std::string line = CsvLineOf(input);
     if (!outcome.Details)
-        return json ? FormatJsonError(line, ToolMessage(outcome.Error))
-                    : FormatCsvError(line, ToolMessage(outcome.Error));
+        return json ? FormatJsonError(line, ChartErrorText(outcome.Error))
+                    : FormatCsvError(line, ChartErrorText(outcome.Error));
     return json ? FormatJson(line, *outcome.Details) : FormatCsv(line, *outcome.Details);
 }
 

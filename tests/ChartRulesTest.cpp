@@ -249,8 +249,8 @@ TEST(ChartRules, LuckStartCountsFromTrueSolarTime)
     const ChartOutcome mean = ComputeChart(clock);
     const ChartOutcome solar = ComputeChart(WithRules(clock, true, false));
     ASSERT_TRUE(mean.Details && solar.Details);
-    const auto meanLuck = ComputeLuck(clock, *mean.Details, Sex::Male);
-    const auto solarLuck = ComputeLuck(WithRules(clock, true, false), *solar.Details, Sex::Male);
+    const auto meanLuck = ComputeLuck(clock, *mean.Details, Sex::Male).Luck;
+    const auto solarLuck = ComputeLuck(WithRules(clock, true, false), *solar.Details, Sex::Male).Luck;
     ASSERT_TRUE(meanLuck && solarLuck);
     EXPECT_TRUE(meanLuck->Forward && solarLuck->Forward);
     EXPECT_NEAR((meanLuck->SpanDays - solarLuck->SpanDays) * 1440, 16.4, 5.0 / 60);

@@ -72,7 +72,7 @@ TEST(Luck, DirectionStartAndSequence)
     for (const Case &c : cases) {
         const auto chart = ComputeChart(c.input);
         ASSERT_TRUE(chart.Details);
-        const auto luck = ComputeLuck(c.input, *chart.Details, c.sex);
+        const auto luck = ComputeLuck(c.input, *chart.Details, c.sex).Luck;
         ASSERT_TRUE(luck);
         const SolarTerms &t = chart.Details->Terms;
         EXPECT_EQ(luck->Forward, c.forward) << c.input.Year;
@@ -109,7 +109,7 @@ TEST(Luck, StartsFromTheTermInstant)
     for (const Case &c : cases) {
         const ChartInput input = ClockAt(next, c.days);
         const auto chart = ComputeChart(input);
-        const auto luck = ComputeLuck(input, *chart.Details, Sex::Female);
+        const auto luck = ComputeLuck(input, *chart.Details, Sex::Female).Luck;
         ASSERT_TRUE(luck);
         EXPECT_TRUE(luck->Forward);
         // The clock is to the minute; the term to the second: under a minute
@@ -124,8 +124,8 @@ TEST(Luck, StartsFromTheTermInstant)
     const auto spring = ComputeChart(At(10, 2, 1985, 12, 0));
     const double start = spring.Details->Terms.TermMoments[0];
     const ChartInput before = ClockAt(start, -2.0 / 1440), after = ClockAt(start, 2.0 / 1440);
-    const auto luckBefore = ComputeLuck(before, *ComputeChart(before).Details, Sex::Male);
-    const auto luckAfter = ComputeLuck(after, *ComputeChart(after).Details, Sex::Male);
+    const auto luckBefore = ComputeLuck(before, *ComputeChart(before).Details, Sex::Male).Luck;
+    const auto luckAfter = ComputeLuck(after, *ComputeChart(after).Details, Sex::Male).Luck;
     EXPECT_TRUE(luckBefore->Forward);    // 1984, ДЕР: yang
     EXPECT_FALSE(luckAfter->Forward);    // 1985, дер: yin
     EXPECT_LE(luckAfter->Start.Days, 4); // two minutes after the term, backward

@@ -53,7 +53,7 @@ TEST_F(MainFormTest, LuckPillarsOfTheChartInTheDialog)
     });
     form->NLuckClick();
     for (const Sex sex : {Sex::Male, Sex::Female}) {
-        const LuckChart luck = *ComputeLuck(input, details, sex);
+        const LuckChart luck = *ComputeLuck(input, details, sex).Luck;
         const int i = sex == Sex::Male ? 0 : 1;
         EXPECT_EQ(sentences.value(i).toStdString(), LuckSentence(luck, sex));
         EXPECT_EQ(firstStems.value(i).toStdString(), luck.Pillars[0].Luck.Stem + " " + luck.Pillars[0].Luck.Branch);
@@ -88,7 +88,7 @@ TEST(LuckDialog, MarksThePillarAndTheYearOfToday)
 {
     TLuckDialog dialog;
     dialog.setToday({2027, 1, 1});
-    ASSERT_TRUE(dialog.setChart({15, 7, 1985, 10, 0, 4, 49, 7, "E"}, Sex::Female));
+    ASSERT_EQ(dialog.setChart({15, 7, 1985, 10, 0, 4, 49, 7, "E"}, Sex::Female), ChartError::None);
     auto *pillars = dialog.findChild<QTableWidget *>(QStringLiteral("LuckTable"));
     auto *years = dialog.findChild<QTableWidget *>(QStringLiteral("LuckYears"));
     QStringList marked;

@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>ChartError</name>
+    <message>
+        <source>the date does not exist</source>
+        <translation>дата не существует</translation>
+    </message>
+    <message>
+        <source>the date is outside the range of the ephemeris</source>
+        <translation>дата вне диапазона эфемериды</translation>
+    </message>
+</context>
+<context>
     <name>ChartFile</name>
     <message>
         <source>Cannot save the file &quot;%1&quot;: %2.</source>
@@ -415,17 +426,6 @@
     <message>
         <source>system error %1</source>
         <translation>системная ошибка %1</translation>
-    </message>
-</context>
-<context>
-    <name>ToolMessage</name>
-    <message>
-        <source>the date is outside the range of the ephemeris</source>
-        <translation>дата вне диапазона эфемериды</translation>
-    </message>
-    <message>
-        <source>the date does not exist</source>
-        <translation>дата не существует</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 
 #include "ChangeText.h"
 #include "SpanClock.h"
+#include "ChartErrorText.h"
 #include "DialogTables.h"
 #include "Fonts.h"
 #include "PillarOrder.h"
@@ -72,7 +73,7 @@ void TAroundDialog::createControls()
     layout->addWidget(AroundTable, 1);
 }
 
-std::string TAroundDialog::setInput(const ChartInput &input, const QByteArray &zone, int minutes)
+ChartError TAroundDialog::setInput(const ChartInput &input, const QByteArray &zone, int minutes)
 {
     m_input = input;
     m_zone = zone;
@@ -88,7 +89,7 @@ std::string TAroundDialog::setInput(const ChartInput &input, const QByteArray &z
 
 int TAroundDialog::minutes() const { return AroundMinutes->value(); }
 
-std::string TAroundDialog::showSpan()
+ChartError TAroundDialog::showSpan()
 {
     const SpanOutcome outcome = ComputeChartSpan(m_input, minutes());
     m_span = outcome.Span;
@@ -103,7 +104,7 @@ std::string TAroundDialog::showSpan()
             AroundTable->setCurrentCell(row, 0);
     }
     AroundTable->setFocus();
-    return {};
+    return ChartError::None;
 }
 
 void TAroundDialog::showRange(int row, const ChartRange &range)
@@ -127,7 +128,12 @@ std::string TAroundDialog::readingText(std::int64_t seconds) const
 
 void TAroundDialog::AroundMinutesChange()
 {
-    showSpan();
+    // The entered moment computes (the dialog was opened for it), and a span
+    // is cut at the computable dates; a failure still shows, in red.
+    if (const ChartError error = showSpan(); error != ChartError::None) {
+        AroundWarning->setText(ChartErrorMessage(error));
+        AroundWarning->setVisible(true);
+    }
     if (m_onMinutesChanged)
         m_onMinutesChanged(minutes());
 }

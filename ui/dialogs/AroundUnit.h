@@ -28,9 +28,9 @@ public:
 
     // The entered chart input, the zone of the window's place (empty when
     // there is none: the times are then read on the entered offset) and the
-    // span in minutes (1..1440); the chart's message when a chart of the
-    // span cannot be computed, else nothing.
-    std::string setInput(const ChartInput &input, const QByteArray &zone, int minutes);
+    // span in minutes (1..1440); why, when a chart of the span cannot be
+    // computed.
+    ChartError setInput(const ChartInput &input, const QByteArray &zone, int minutes);
     int minutes() const;
     // Called when the user changes the span.
     void onMinutesChanged(std::function<void(int)> handler) { m_onMinutesChanged = std::move(handler); }
@@ -47,7 +47,7 @@ protected:
 
 private:
     void createControls();
-    std::string showSpan();
+    ChartError showSpan();
     void showRange(int row, const ChartRange &range);
     std::string readingText(std::int64_t seconds) const;
 

@@ -12,6 +12,7 @@
 #include "Fonts.h"
 #include "AlmanacYears.h"
 #include "LuckText.h"
+#include "ChartErrorText.h"
 #include "PresentClock.h"
 #include "ReportTables.h"
 
@@ -69,11 +70,12 @@ void TLuckDialog::createControls()
     layout->addLayout(buttons);
 }
 
-bool TLuckDialog::setChart(const ChartInput &input, Sex sex)
+ChartError TLuckDialog::setChart(const ChartInput &input, Sex sex)
 {
     m_input = input;
     const ChartOutcome outcome = ComputeChart(input);
     m_chart = outcome.Details;
+    m_chartError = outcome.Error;
     const QSignalBlocker quiet(LuckMale);
     (sex == Sex::Male ? LuckMale : LuckFemale)->setChecked(true);
     return showLuck();
@@ -81,19 +83,27 @@ bool TLuckDialog::setChart(const ChartInput &input, Sex sex)
 
 Sex TLuckDialog::sex() const { return LuckMale->isChecked() ? Sex::Male : Sex::Female; }
 
-bool TLuckDialog::showLuck()
+// The luck pillars of the chart for the sex chosen; when there are none
+// (the other sex's boundary can lie outside the ephemeris), the reason in
+// place of the sentence.
+ChartError TLuckDialog::showLuck()
 {
-    m_luck = m_chart ? ComputeLuck(m_input, *m_chart, sex()) : std::nullopt;
+    const LuckOutcome outcome = m_chart ? ComputeLuck(m_input, *m_chart, sex()) : LuckOutcome{{}, m_chartError};
+    m_luck = outcome.Luck;
     LuckTable->setRowCount(0);
-    if (!m_luck)
-        return false;
+    LuckYears->setRowCount(0);
+    if (!m_luck) {
+        LuckSentence->setText(ChartErrorMessage(outcome.Error));
+        GuaText->clear();
+        return outcome.Error;
+    }
     LuckSentence->setText(QString::fromStdString(::LuckSentence(*m_luck, sex())));
     GuaText->setText(QString::fromStdString(GuaSentence(GuaOf(m_chart->Terms.SolarYear, sex()))));
     FillRows(LuckTable, ::LuckTable(*m_luck, PillarHolding(*m_luck, m_today)));
     LuckTable->setCurrentCell(0, 0);
     LuckTableChange();
     LuckTable->setFocus();
-    return true;
+    return ChartError::None;
 }
 
 void TLuckDialog::LuckSexClick()

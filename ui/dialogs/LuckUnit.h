@@ -27,9 +27,9 @@ class TLuckDialog : public QDialog
 public:
     explicit TLuckDialog(QWidget *parent = nullptr);
 
-    // The chart and the sex to show; false when the luck pillars cannot be
-    // found (the boundary lies outside the ephemeris).
-    bool setChart(const ChartInput &input, Sex sex);
+    // The chart and the sex to show; why not, when the luck pillars cannot
+    // be found (the boundary lies outside the ephemeris).
+    ChartError setChart(const ChartInput &input, Sex sex);
     Sex sex() const;
     // The day the dialog marks the luck pillar and the year of (today, by
     // default): "(сейчас)" after their years, in bold.
@@ -46,7 +46,7 @@ public:
 
 private:
     void createControls();
-    bool showLuck();
+    ChartError showLuck();
 
     QRadioButton *LuckMale = nullptr;
     QRadioButton *LuckFemale = nullptr;
@@ -57,6 +57,7 @@ private:
     QLabel *GuaText = nullptr;
     ChartInput m_input;
     std::optional<ChartDetails> m_chart;
+    ChartError m_chartError = ChartError::None;
     std::optional<LuckChart> m_luck;
     std::function<void(Sex)> m_onSexChanged;
     CalendarDate m_today;

@@ -4,7 +4,7 @@
 #include "City.h"
 #include "ClockOffset.h"
 #include "FieldText.h"
-#include "Messages.h"
+#include "ChartErrorText.h"
 
 std::optional<QTime> ReadClockTime(const QString &hour, const QString &minute)
 {
@@ -21,8 +21,9 @@ PlaceFill FillFor(const City &city, const QString &day, const QString &month, co
     const auto date = ReadDateFields(day.toStdString(), month.toStdString(), year.toStdString());
     const auto time = ReadClockTime(hour, minute);
     if (!date || !time)
-        return {
-            std::nullopt, {}, QString::fromUtf8(Messages::DateDoesNotExist) + QStringLiteral(". Место не применено.")};
+        return {std::nullopt,
+                {},
+                ChartErrorMessage(ChartError::DateDoesNotExist) + QStringLiteral(". Место не применено.")};
     const ClockOffset offset = OffsetAt(city.Zone, QDate(date->Year, date->Month, date->Day), *time);
     QString message;
     if (offset.Type == ClockOffset::Kind::UnknownZone)

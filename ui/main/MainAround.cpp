@@ -11,6 +11,7 @@
 #include <QMenu>
 
 #include "AroundUnit.h"
+#include "ChartErrorText.h"
 #include "ChangeText.h"
 #include "EditField.h"
 #include "Fonts.h"
@@ -84,9 +85,9 @@ void TMainForm::NAroundClick()
             }
         });
     }
-    const std::string error = m_aroundDialog->setInput(*input, m_place ? m_place->Zone : QByteArray(), storedSpan());
-    if (!error.empty()) {
-        ShowMessage(this, QString::fromStdString(error));
+    const ChartError error = m_aroundDialog->setInput(*input, m_place ? m_place->Zone : QByteArray(), storedSpan());
+    if (error != ChartError::None) {
+        ShowMessage(this, ChartErrorMessage(error));
         return;
     }
     m_aroundDialog->exec();

@@ -12,7 +12,7 @@
 #include "EditField.h"
 #include "FieldText.h"
 #include "MessageBoxes.h"
-#include "Messages.h"
+#include "ChartErrorText.h"
 #include "Squares.h"
 #include "WaitCursor.h"
 
@@ -40,7 +40,7 @@ void TMainForm::calculate(bool showWaitCursor)
     wait.restore();
     if (!outcome.Details) {
         drawPreviousResult();
-        ShowMessage(this, QString::fromStdString(outcome.Error));
+        ShowMessage(this, ChartErrorMessage(outcome.Error));
         return;
     }
     const ChartResult &computed = outcome.Details->Result;

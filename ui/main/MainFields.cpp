@@ -9,7 +9,7 @@
 #include "ClientGroupBox.h"
 #include "EditField.h"
 #include "FieldText.h"
-#include "Messages.h"
+#include "ChartErrorText.h"
 #include "MessageBoxes.h"
 #include "SpinButton.h"
 
@@ -29,7 +29,7 @@ void AdvanceWhenFull(EditField *field, InputFields::Field which, EditField *next
 
 void TMainForm::reportDateDoesNotExist()
 {
-    ShowMessage(this, QString::fromUtf8(Messages::DateDoesNotExist));
+    ShowMessage(this, ChartErrorMessage(ChartError::DateDoesNotExist));
     m_fields[Day]->focusByProgram();
 }
 

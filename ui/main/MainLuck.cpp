@@ -9,7 +9,7 @@
 
 #include "LuckUnit.h"
 #include "MessageBoxes.h"
-#include "Messages.h"
+#include "ChartErrorText.h"
 #include "SettingsStore.h"
 
 namespace {
@@ -51,8 +51,8 @@ void TMainForm::NLuckClick()
             }
         });
     }
-    if (!m_luckDialog->setChart(m_chartInput, sex)) {
-        ShowMessage(this, QString::fromUtf8(Messages::EphemerisRange));
+    if (const ChartError error = m_luckDialog->setChart(m_chartInput, sex); error != ChartError::None) {
+        ShowMessage(this, ChartErrorMessage(error));
         return;
     }
     m_luckDialog->exec();
