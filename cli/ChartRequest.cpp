@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
+#include "MomentText.h"
 #include "ChartRequest.h"
 
 #include <algorithm>
@@ -197,9 +198,6 @@ std::string CsvLineOf(const ChartInput &input)
     std::string correction = SignedOffsetText(OffsetSecondsOf(input));
     if (correction.front() == '+')
         correction.erase(0, 1);
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d,%02d:%02d,%s,%03d:%02d,%s", input.Day, input.Month, input.Year,
-                  input.Hour, input.Minute, correction.c_str(), input.LongitudeDegrees, input.LongitudeMinutes,
-                  input.Hemisphere.c_str());
-    return buffer;
+    return DateText({input.Year, input.Month, input.Day}) + "," + TimeText(input.Hour, input.Minute) + "," + correction
+        + "," + LongitudeDigits(input) + "," + input.Hemisphere;
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
+#include "MomentText.h"
 #include "LuckFormat.h"
 
 #include <cstdio>
@@ -52,7 +53,7 @@ std::string FormatLuckJson(const LuckChart &luck, const Gua &gua)
     return std::string("{\"direction\":") + (luck.Forward ? "\"forward\"" : "\"backward\"")
         + ",\"start\":{\"years\":" + std::to_string(s.Years) + ",\"months\":" + std::to_string(s.Months)
         + ",\"days\":" + std::to_string(s.Days) + ",\"hours\":" + std::to_string(s.Hours)
-        + "},\"startMoment\":" + JsonString(ClockMomentText(luck.StartMoment)) + ",\"pillars\":" + JsonPillars(luck)
+        + "},\"startMoment\":" + JsonString(MomentText(luck.StartMoment)) + ",\"pillars\":" + JsonPillars(luck)
         + ",\"gua\":{\"number\":" + std::to_string(gua.Number) + ",\"group\":" + (gua.East ? "\"east\"" : "\"west\"")
         + ",\"favourable\":" + JsonPoints(gua.Favourable) + ",\"unfavourable\":" + JsonPoints(gua.Unfavourable) + "}}";
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
+#include "MomentText.h"
 #include "PlaceOption.h"
 
 #include <algorithm>
@@ -15,14 +16,6 @@ namespace {
 
 std::string Utf8(const QString &text) { return text.toUtf8().toStdString(); }
 
-std::string Moment(const ChartInput &input)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", input.Day, input.Month, input.Year, input.Hour,
-                  input.Minute);
-    return text;
-}
-
 std::string Offsets(const ClockOffset &offset, const QString &separator)
 {
     return Utf8(OffsetsText(offset.Seconds, separator));
@@ -37,12 +30,12 @@ std::string OffsetError(std::string_view zone, const ClockOffset &offset, const 
         return Filled(Translate("PlaceOption",
                                 "zone \"%1\" at %2: no such local time, the clocks moved forward "
                                 "(%3); \"--fold earlier\" or \"--fold later\" chooses"),
-                      zone, Moment(input), Offsets(offset, Translate("PlaceOption", " then ")));
+                      zone, MomentText(input), Offsets(offset, Translate("PlaceOption", " then ")));
     case ClockOffset::Kind::Doubled:
         return Filled(Translate("PlaceOption",
                                 "zone \"%1\" at %2: the local time happened twice, the clocks moved "
                                 "back (%3); \"--fold earlier\" or \"--fold later\" chooses"),
-                      zone, Moment(input), Offsets(offset, Translate("PlaceOption", " or ")));
+                      zone, MomentText(input), Offsets(offset, Translate("PlaceOption", " or ")));
     default:
         break;
     }
@@ -124,11 +117,8 @@ std::string PlaceLine(const PlaceUsed &used, const ChartInput &input)
     std::string line = "Место: ";
     if (!used.Label.empty())
         line += used.Label + "; ";
-    char longitude[16];
-    std::snprintf(longitude, sizeof longitude, "%03d:%02d%s", input.LongitudeDegrees, input.LongitudeMinutes,
-                  input.Hemisphere.c_str());
-    return line + "пояс " + used.Zone + ", поправка " + SignedOffsetText(used.OffsetSeconds) + ", долгота " + longitude
-        + "\n";
+    return line + "пояс " + used.Zone + ", поправка " + SignedOffsetText(used.OffsetSeconds) + ", долгота "
+        + LongitudeText(input) + "\n";
 }
 
 ChartRequest ParseBatchLine(std::string_view line, Fold fold)

@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "MomentText.h"
 #include "AroundFormat.h"
 #include "CityNamed.h"
 #include "ClientCommands.h"
@@ -330,10 +331,7 @@ ToolOptions AtPresent(ToolOptions options)
             now = PresentAtOffset(OffsetSecondsOf(*request.Input));
     }
     if (now) {
-        char date[16], time[8];
-        std::snprintf(date, sizeof date, "%02d.%02d.%04d", now->Date.Day, now->Date.Month, now->Date.Year);
-        std::snprintf(time, sizeof time, "%02d:%02d", now->Hour, now->Minute);
-        options.Positional = {date, time};
+        options.Positional = {DateText(now->Date), TimeText(now->Hour, now->Minute)};
     } else {
         options.Positional = {"01.01.2000", "12:00"};
     }

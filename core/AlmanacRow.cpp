@@ -1,25 +1,15 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "AlmanacRow.h"
 
-#include <cstdio>
-
 #include "Gregorian.h"
+#include "MomentText.h"
 
 namespace {
-
-std::string DateText(const CalendarDate &date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.Day, date.Month, date.Year);
-    return text;
-}
 
 std::string ClockText(std::int64_t seconds)
 {
     const auto ofDay = static_cast<int>(FloorMod(seconds, 86400));
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", ofDay / 3600, ofDay / 60 % 60);
-    return text;
+    return TimeText(ofDay / 3600, ofDay / 60 % 60);
 }
 
 } // namespace
@@ -27,9 +17,17 @@ std::string ClockText(std::int64_t seconds)
 AlmanacRow RowOf(const DayAlmanac &day, const std::optional<ChartSigns> &chart)
 {
     const Pillar tokens = TokensOf(day.StemBranch);
-    AlmanacRow row{DateText(day.Date),  WeekdayName(day.Weekday),  tokens.Stem,
-                   tokens.Branch,       BranchName(day.StemBranch.Branch), day.Star,
-                   OfficerName(day.Officer), MansionName(day.Mansion), BranchName(day.Clash), {}, std::nullopt};
+    AlmanacRow row{DateText(day.Date),
+                   WeekdayName(day.Weekday),
+                   tokens.Stem,
+                   tokens.Branch,
+                   BranchName(day.StemBranch.Branch),
+                   day.Star,
+                   OfficerName(day.Officer),
+                   MansionName(day.Mansion),
+                   BranchName(day.Clash),
+                   {},
+                   std::nullopt};
     for (std::size_t i = 0; i < day.Hours.size(); ++i)
         row.HourStars[i] = day.Hours[i].Star;
     if (chart)

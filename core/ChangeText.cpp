@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "ChangeText.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -50,14 +49,6 @@ std::string ChangeWords(unsigned changes)
         if (changes & name.Bit)
             words += (words.empty() ? "" : ", ") + std::string(name.Word);
     return words;
-}
-
-std::string ClockTimeText(const ClockTime &time)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", time.Date.Day, time.Date.Month, time.Date.Year,
-                  time.Hour, time.Minute, time.Second);
-    return text;
 }
 
 std::string NearestChangeText(const NearestChange &change, bool capital)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ChartSpan.h"
+#include "MomentText.h"
 
 // The words for the changes of a chart span, shared by the window and the tool.
 
@@ -17,9 +18,6 @@ std::string ChangeWords(unsigned changes);
 
 // The note above a span cut at the edge of the computable dates.
 std::string SpanCutNote();
-
-// "15.07.1985 10:59:44".
-std::string ClockTimeText(const ClockTime &time);
 
 // The nearest change, named by its largest part (year, month, day, hour,
 // then the squares), with whole minutes truncated: "до смены часа 6 мин",

@@ -31,15 +31,6 @@ enum ChartChange : unsigned {
 };
 unsigned ChangesBetween(const ChartResult &before, const ChartResult &after);
 
-// A local clock time to the second.
-struct ClockTime {
-    CalendarDate Date;
-    std::int32_t Hour = 0;   // 0..23
-    std::int32_t Minute = 0; // 0..59
-    std::int32_t Second = 0; // 0..59
-    bool operator==(const ClockTime &) const = default;
-};
-
 // The entered clock moment of input moved by laterSeconds (any sign).
 ClockTime ClockTimeAt(const ChartInput &input, std::int64_t laterSeconds);
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "ChartText.h"
 
+#include "MomentText.h"
+
 #include "PillarOrder.h"
 #include "PlaceLine.h"
 #include "SolarTime.h"
 #include "TimeScale.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -59,12 +59,10 @@ std::string FormatTable(const ChartResult &result)
 
 std::string FormatHeader(const ChartInput &input)
 {
-    char line[160];
-    std::snprintf(line, sizeof line, "%02d.%02d.%04d %02d:%02d, поправка %s, долгота %03d:%02d%s", input.Day,
-                  input.Month, input.Year, input.Hour, input.Minute, SignedOffsetText(OffsetSecondsOf(input)).c_str(),
-                  input.LongitudeDegrees, input.LongitudeMinutes, input.Hemisphere == "E" ? "E" : "W");
+    const std::string line = MomentText(input) + ", поправка " + SignedOffsetText(OffsetSecondsOf(input)) + ", долгота "
+        + LongitudeText(input);
     const std::string rules = RulesText(input);
-    return rules.empty() ? std::string(line) : std::string(line) + "; " + rules;
+    return rules.empty() ? line : line + "; " + rules;
 }
 
 std::string FormatChartText(const ChartInput &input, const ChartResult &result, const std::string &placeName)

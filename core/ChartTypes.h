@@ -72,3 +72,12 @@ struct CalendarDate {
     std::int32_t Day = 0;
     bool operator==(const CalendarDate &) const = default;
 };
+
+// A local clock time to the second.
+struct ClockTime {
+    CalendarDate Date;
+    std::int32_t Hour = 0;   // 0..23
+    std::int32_t Minute = 0; // 0..59
+    std::int32_t Second = 0; // 0..59
+    bool operator==(const ClockTime &) const = default;
+};

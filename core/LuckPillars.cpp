@@ -53,7 +53,7 @@ namespace {
 
 // Calendar years and months first (a day past the month's end becomes its
 // last day), then days and hours.
-ClockMoment Later(const ChartInput &input, const LifeSpan &span)
+ClockTime Later(const ChartInput &input, const LifeSpan &span)
 {
     const std::int64_t months = std::int64_t(input.Month) - 1 + span.Months;
     const std::int32_t year = input.Year + span.Years + static_cast<std::int32_t>(FloorDiv(months, 12));

@@ -33,14 +33,6 @@ struct LifeSpan {
     bool operator==(const LifeSpan &) const = default;
 };
 
-// A local clock moment: the date and the time to the minute.
-struct ClockMoment {
-    CalendarDate Date;
-    std::int32_t Hour = 0;
-    std::int32_t Minute = 0;
-    bool operator==(const ClockMoment &) const = default;
-};
-
 struct LuckYear {
     std::int32_t Year = 0; // calendar year; its pillar holds from the start of spring
     Pillar YearPillar;
@@ -55,9 +47,9 @@ struct LuckPillar {
 
 struct LuckChart {
     bool Forward = true;
-    double SpanDays = 0;     // from the chart moment to the boundary, days of time
-    LifeSpan Start;          // the span of life before the first luck pillar
-    ClockMoment StartMoment; // the chart's local date and time plus Start
+    double SpanDays = 0;   // from the chart moment to the boundary, days of time
+    LifeSpan Start;        // the span of life before the first luck pillar
+    ClockTime StartMoment; // the chart's local date and time plus Start, to the minute
     std::vector<LuckPillar> Pillars;
 };
 

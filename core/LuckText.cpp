@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "LuckText.h"
 
+#include "MomentText.h"
+
 #include <string_view>
 #include <utility>
 
@@ -36,20 +38,12 @@ std::string LifeSpanText(const LifeSpan &span)
     return text;
 }
 
-std::string ClockMomentText(const ClockMoment &moment)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", moment.Date.Day, moment.Date.Month, moment.Date.Year,
-                  moment.Hour, moment.Minute);
-    return text;
-}
-
 std::string LuckSentence(const LuckChart &luck, Sex sex)
 {
-    const std::string moment = ClockMomentText(luck.StartMoment);
     return std::string(sex == Sex::Male ? "Мужской" : "Женский") + " гороскоп: такты идут "
         + (luck.Forward ? "вперёд" : "назад") + "; первый начинается через " + LifeSpanText(luck.Start)
-        + " после рождения, " + moment.substr(0, 10) + " в " + moment.substr(11) + ".";
+        + " после рождения, " + DateText(luck.StartMoment.Date) + " в "
+        + TimeText(luck.StartMoment.Hour, luck.StartMoment.Minute) + ".";
 }
 
 std::string GuaTitle(const Gua &gua)

@@ -13,9 +13,6 @@
 // "3 г. 4 мес. 10 дн. 5 ч.", leaving out nothing: "0 г. 0 мес. 2 дн. 0 ч.".
 std::string LifeSpanText(const LifeSpan &span);
 
-// "DD.MM.YYYY HH:MM".
-std::string ClockMomentText(const ClockMoment &moment);
-
 // One sentence with the direction and the start: "Мужской гороскоп: такты
 // идут вперёд; первый начинается через 3 г. 4 мес. 10 дн. 5 ч. после
 // рождения, 25.11.1988 в 15:00."

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include "MomentText.h"
 #include "ClientFile.h"
 #include "ClientForm.h"
 #include "ClientsUnit.h"
@@ -70,20 +71,15 @@ std::optional<Client> TMainForm::chartClient() const
         return std::nullopt;
     const ChartInput &in = m_chartInput;
     Client client;
-    client.Date = QStringLiteral("%1.%2.%3")
-                      .arg(in.Day, 2, 10, QLatin1Char('0'))
-                      .arg(in.Month, 2, 10, QLatin1Char('0'))
-                      .arg(in.Year, 4, 10, QLatin1Char('0'));
-    client.Time = QStringLiteral("%1:%2").arg(in.Hour, 2, 10, QLatin1Char('0')).arg(in.Minute, 2, 10, QLatin1Char('0'));
+    client.Date = QString::fromStdString(DateText({in.Year, in.Month, in.Day}));
+    client.Time = QString::fromStdString(TimeText(in.Hour, in.Minute));
     if (m_chartPlaceZone.isEmpty()) {
         client.Correction = QString::fromStdString(SignedOffsetText(OffsetSecondsOf(in)));
     } else {
         client.Zone = QString::fromLatin1(m_chartPlaceZone);
         client.Place = m_chartPlaceLabel;
     }
-    client.Longitude = QStringLiteral("%1:%2")
-                           .arg(in.LongitudeDegrees, 3, 10, QLatin1Char('0'))
-                           .arg(in.LongitudeMinutes, 2, 10, QLatin1Char('0'));
+    client.Longitude = QString::fromStdString(LongitudeDigits(in));
     client.Hemisphere = QString::fromStdString(in.Hemisphere);
     return client;
 }

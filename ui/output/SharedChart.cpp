@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "SharedChart.h"
 
+#include "MomentText.h"
 #include "PlaceLine.h"
 #include "SolarTime.h"
 
@@ -23,11 +24,7 @@ QString SharedPlaceLine(const SharedChart &chart)
     return QString::fromStdString(rules.empty() ? place : place + "; " + rules);
 }
 
-QString SharedMoment(const ChartInput &input)
-{
-    const PrintTexts t = SharedPrintTexts(input);
-    return t.day + u'.' + t.month + u'.' + t.year + u' ' + t.hour + u':' + t.minute;
-}
+QString SharedMoment(const ChartInput &input) { return QString::fromStdString(MomentText(input)); }
 
 QString DefaultChartFileName(const ChartInput &input)
 {
