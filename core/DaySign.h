@@ -4,6 +4,5 @@
 #include "ChartSigns.h"
 #include "Pillars.h"
 
-// The sixty-cycle sign of a calendar date, the chart's day pillar at noon:
-// day number 0 of DayNumberOf is a Ян Земля·Тигр day, position 14.
-inline Sign DaySignOf(const CalendarDate &date) { return SignAt(DayNumberOf(date) + 14); }
+// The sixty-cycle sign of a calendar date, the chart's day pillar at noon.
+inline Sign DaySignOf(const CalendarDate &date) { return SignAt(DayCyclePosition(DayNumberOf(date))); }

@@ -10,24 +10,6 @@
 
 namespace {
 
-// The ten stems from ДЕР (yang wood) and the twelve branches from ВОД (the
-// first branch, yang water), as element tokens.
-constexpr const char *CycleStems[10] = {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"};
-constexpr const char *CycleBranches[12] = {"ВОД", "зем", "ДЕР", "дер", "ЗЕМ", "ого",
-                                           "ОГО", "зем", "МЕТ", "мет", "ЗЕМ", "вод"};
-
-// The stem of a year ending in digit 0 is МЕТ, the seventh stem.
-std::int32_t YearStemIndex(std::int32_t solarYear) { return static_cast<std::int32_t>(FloorMod(solarYear + 6, 10)); }
-
-// Position whose stem and branch have the given indexes (they share parity).
-std::int32_t CyclePositionOf(std::int32_t stem, std::int32_t branch)
-{
-    for (std::int32_t k = 0; k < 6; ++k)
-        if ((stem + 10 * k) % 12 == branch)
-            return stem + 10 * k;
-    return 0;
-}
-
 bool IsYangYear(std::int32_t solarYear) { return YearStemIndex(solarYear) % 2 == 0; }
 
 } // namespace
@@ -79,17 +61,6 @@ std::optional<double> Boundary(const ChartInput &input, const SolarTerms &terms,
 }
 
 } // namespace
-
-std::int32_t MonthCyclePosition(std::int32_t solarYear, std::int32_t solarMonth)
-{
-    const std::int32_t firstStem = (YearStemIndex(solarYear) % 5) * 2 + 2;
-    return CyclePositionOf((firstStem + solarMonth - 1) % 10, (solarMonth + 1) % 12);
-}
-
-Pillar CyclePillar(std::int64_t position)
-{
-    return {CycleStems[FloorMod(position, 10)], CycleBranches[FloorMod(position, 12)]};
-}
 
 LuckOutcome ComputeLuck(const ChartInput &input, const ChartDetails &chart, Sex sex, const SolarTermOptions &options)
 {

@@ -72,8 +72,3 @@ LuckOutcome ComputeLuck(const ChartInput &input, const ChartDetails &chart, Sex 
 // date, then ten years more for each) up to the next one's start. Nothing
 // before the first and from the end of the last.
 std::optional<std::size_t> PillarHolding(const LuckChart &luck, const CalendarDate &date);
-
-// Position in the sixty-pair cycle (0 = ДЕР/ВОД .. 59 = вод/вод) and its
-// tokens; the month pillar's position from the solar year and month.
-std::int32_t MonthCyclePosition(std::int32_t solarYear, std::int32_t solarMonth);
-Pillar CyclePillar(std::int64_t position);

@@ -5,41 +5,42 @@
 
 namespace {
 
-constexpr const char *YearStems[10] = {"МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем"};
-constexpr const char *YearBranches[12] = {"МЕТ", "мет", "ЗЕМ", "вод", "ВОД", "зем",
-                                          "ДЕР", "дер", "ЗЕМ", "ого", "ОГО", "зем"};
-constexpr const char *DayStems[10] = {"ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого"};
-constexpr const char *DayBranches[12] = {"ДЕР", "дер", "ЗЕМ", "ого", "ОГО", "зем",
-                                         "МЕТ", "мет", "ЗЕМ", "вод", "ВОД", "зем"};
-constexpr const char *HourBranches[12] = {"ВОД", "зем", "ДЕР", "дер", "ЗЕМ", "ого",
-                                          "ОГО", "зем", "МЕТ", "мет", "ЗЕМ", "вод"};
+// The sixty-pair cycle, position 0 ДЕР·ВОД (Ян Дерево, Крыса) to 59 вод·вод:
+// the ten stems from ДЕР, the twelve branches from ВОД.
+constexpr const char *CycleStems[10] = {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"};
+constexpr const char *CycleBranches[12] = {"ВОД", "зем", "ДЕР", "дер", "ЗЕМ", "ого",
+                                           "ОГО", "зем", "МЕТ", "мет", "ЗЕМ", "вод"};
+
+// Where the counts meet the cycle: year 0 is МЕТ·МЕТ (Ян Металл, Обезьяна),
+// day number 0 is ЗЕМ·ДЕР (Ян Земля, Тигр).
+constexpr std::int64_t YearZero = 56;
+constexpr std::int64_t DayZero = 14;
 
 } // namespace
 
-const std::array<std::array<Pillar, 12>, 10> MonthPillarTable = [] {
-    static constexpr const char *rowStems[5][12] = {
-        {"ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем"},
-        {"МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет"},
-        {"ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"},
-        {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер"},
-        {"ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого"},
-    };
-    static constexpr const char *branches[12] = {"ДЕР", "дер", "ЗЕМ", "ого", "ОГО", "зем",
-                                                 "МЕТ", "мет", "ЗЕМ", "вод", "ВОД", "зем"};
-    std::array<std::array<Pillar, 12>, 10> table;
-    for (int digit = 0; digit < 10; ++digit)
-        for (int month = 0; month < 12; ++month)
-            table[digit][month] = {rowStems[digit % 5][month], branches[month]};
-    return table;
-}();
+Pillar CyclePillar(std::int64_t position)
+{
+    return {CycleStems[FloorMod(position, 10)], CycleBranches[FloorMod(position, 12)]};
+}
 
-const std::array<std::array<const char *, 12>, 5> HourStemTable = {{
-    {"ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер"},
-    {"ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого"},
-    {"ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем"},
-    {"МЕТ", "мет", "ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет"},
-    {"ВОД", "вод", "ДЕР", "дер", "ОГО", "ого", "ЗЕМ", "зем", "МЕТ", "мет", "ВОД", "вод"},
-}};
+// 6 is 1 modulo 10 and 0 modulo 12, -5 the other way round.
+std::int32_t CyclePositionOf(std::int32_t stem, std::int32_t branch)
+{
+    return static_cast<std::int32_t>(FloorMod(6 * std::int64_t(stem) - 5 * std::int64_t(branch), 60));
+}
+
+std::int32_t YearStemIndex(std::int32_t solarYear)
+{
+    return static_cast<std::int32_t>(FloorMod(solarYear + YearZero, 10));
+}
+
+// The first month (Тигр) of a year takes the stem two after twice the year
+// stem's pair: ОГО for ДЕР and зем years, ЗЕМ for дер and МЕТ years, and so on.
+std::int32_t MonthCyclePosition(std::int32_t solarYear, std::int32_t solarMonth)
+{
+    const std::int32_t firstStem = (YearStemIndex(solarYear) % 5) * 2 + 2;
+    return CyclePositionOf((firstStem + solarMonth - 1) % 10, (solarMonth + 1) % 12);
+}
 
 std::int64_t DayNumberOf(const CalendarDate &date)
 {
@@ -53,28 +54,30 @@ std::int64_t DayPillarNumber(const CalendarDate &chartDate, std::int32_t chartHo
     return DayNumberOf(chartDate) - (dayChangeAtMidnight && chartHour == 23 ? 1 : 0);
 }
 
-Pillar YearPillarOf(std::int32_t solarYear)
+std::int64_t YearCyclePosition(std::int32_t solarYear) { return solarYear + YearZero; }
+
+std::int64_t DayCyclePosition(std::int64_t dayNumber) { return dayNumber + DayZero; }
+
+// The rat hour from 23:00 takes its stem from the next day even where the
+// day pillar stays the date's own. The Крыса hour of a day takes the stem of
+// twice the day's stem (ДЕР for ДЕР and зем days, ОГО for дер and МЕТ days,
+// and so on), and the hours count on from it.
+std::int32_t HourCyclePosition(const CalendarDate &chartDate, std::int32_t chartHour)
 {
-    return {YearStems[FloorMod(solarYear, 10)], YearBranches[FloorMod(solarYear, 12)]};
+    const auto dayStem = static_cast<std::int32_t>(FloorMod(DayCyclePosition(DayNumberOf(chartDate)), 10));
+    const std::int32_t hourBranch = chartHour == 23 ? 0 : (chartHour + 1) / 2;
+    return CyclePositionOf((2 * dayStem + hourBranch) % 10, hourBranch);
 }
+
+Pillar YearPillarOf(std::int32_t solarYear) { return CyclePillar(YearCyclePosition(solarYear)); }
 
 Pillars BuildPillars(std::int32_t solarYear, std::int32_t solarMonth, const CalendarDate &chartDate,
                      std::int32_t chartHour, bool dayChangeAtMidnight)
 {
     Pillars p;
-    const auto yearDigit = FloorMod(solarYear, 10);
     p.YearPillar = YearPillarOf(solarYear);
-    p.MonthPillar = MonthPillarTable[yearDigit][solarMonth - 1];
-
-    const std::int64_t dayNumber = DayPillarNumber(chartDate, chartHour, dayChangeAtMidnight);
-    p.DayPillar = {DayStems[FloorMod(dayNumber, 10)], DayBranches[FloorMod(dayNumber, 12)]};
-
-    // The rat hour from 23:00 takes its stem from the next day even where
-    // the day pillar stays the date's own.
-    const int dayDigit = static_cast<int>(FloorMod(DayNumberOf(chartDate), 10));
-    const int hourBranch = chartHour == 23 ? 0 : (chartHour + 1) / 2;
-    // Digits 1..4 form groups 1..4, digits 6..9 repeat them, 0 and 5 are group 5.
-    const int group = dayDigit % 5 == 0 ? 5 : dayDigit % 5;
-    p.HourPillar = {HourStemTable[group - 1][hourBranch], HourBranches[hourBranch]};
+    p.MonthPillar = CyclePillar(MonthCyclePosition(solarYear, solarMonth));
+    p.DayPillar = CyclePillar(DayCyclePosition(DayPillarNumber(chartDate, chartHour, dayChangeAtMidnight)));
+    p.HourPillar = CyclePillar(HourCyclePosition(chartDate, chartHour));
     return p;
 }

@@ -62,10 +62,20 @@ TEST(Pillars, YearsBeforeOneStayInsideTheTables)
     EXPECT_EQ(BuildPillars(0, 1, {0, 3, 1}, 0).YearPillar, BuildPillars(60, 1, {60, 3, 1}, 0).YearPillar);
 }
 
-TEST(Pillars, MonthTableRowsRepeatEveryFiveDigits)
+// The month table by the year's last digit: the Тигр month (1) and the Бык
+// month (12) of each row, the rows repeating every five digits, and the
+// whole row of the digit 3.
+TEST(Pillars, MonthPillarsFollowTheYearDigit)
 {
-    for (int digit = 0; digit < 5; ++digit)
-        EXPECT_EQ(MonthPillarTable[digit], MonthPillarTable[digit + 5]);
-    EXPECT_EQ(MonthPillarTable[3][0], (Pillar{"ДЕР", "ДЕР"}));
-    EXPECT_EQ(MonthPillarTable[4][11], (Pillar{"ого", "зем"}));
+    const Pillar tiger[5] = {{"ЗЕМ", "ДЕР"}, {"МЕТ", "ДЕР"}, {"ВОД", "ДЕР"}, {"ДЕР", "ДЕР"}, {"ОГО", "ДЕР"}};
+    const Pillar ox[5] = {{"зем", "зем"}, {"мет", "зем"}, {"вод", "зем"}, {"дер", "зем"}, {"ого", "зем"}};
+    for (int digit = 0; digit < 10; ++digit) {
+        EXPECT_EQ(BuildPillars(2000 + digit, 1, {2000, 3, 1}, 12).MonthPillar, tiger[digit % 5]) << digit;
+        EXPECT_EQ(BuildPillars(-10 + digit, 12, {2000, 3, 1}, 12).MonthPillar, ox[digit % 5]) << digit;
+    }
+    const Pillar row3[12] = {{"ДЕР", "ДЕР"}, {"дер", "дер"}, {"ОГО", "ЗЕМ"}, {"ого", "ого"},
+                             {"ЗЕМ", "ОГО"}, {"зем", "зем"}, {"МЕТ", "МЕТ"}, {"мет", "мет"},
+                             {"ВОД", "ЗЕМ"}, {"вод", "вод"}, {"ДЕР", "ВОД"}, {"дер", "зем"}};
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(BuildPillars(1993, month, {2000, 3, 1}, 12).MonthPillar, row3[month - 1]) << month;
 }
