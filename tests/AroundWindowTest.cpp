@@ -41,6 +41,9 @@ TEST_F(MainFormTest, UncertainTimeDialogAndTheChangeWarning)
     form->NAroundClick();
     EXPECT_EQ(seen,
               QStringList({"Неточное время", "До смены часа 3 мин", "60", "2", "0", "15.07.1985 11:43:32", "час"}));
+    // The span is stored at close, with the other settings.
+    EXPECT_FALSE(settings.values.contains(QStringLiteral("around")));
+    EXPECT_TRUE(form->FormCloseQuery());
     EXPECT_EQ(settings.values[QStringLiteral("around")], QStringLiteral("30"));
     EXPECT_EQ(text("ClientHour") + u':' + text("ClientMinute"), QStringLiteral("11:44"));
     EXPECT_EQ(form->result(), chart);

@@ -62,6 +62,9 @@ TEST_F(MainFormTest, LuckPillarsOfTheChartInTheDialog)
         }
     }
     EXPECT_NE(sentences.value(0), sentences.value(1));
+    // The sex is stored at close, with the other settings.
+    EXPECT_FALSE(settings.values.contains(QStringLiteral("sex")));
+    EXPECT_TRUE(form->FormCloseQuery());
     EXPECT_EQ(settings.values[QStringLiteral("sex")], QStringLiteral("female"));
     EXPECT_EQ(form->result(), chart);
     EXPECT_EQ(text("ClientDay"), "15");

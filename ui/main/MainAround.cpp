@@ -54,6 +54,8 @@ void TMainForm::showChangeWarning(const ChartInput &input, const SolarTermOption
 
 int TMainForm::storedSpan()
 {
+    if (m_chosenSpan)
+        return *m_chosenSpan;
     // Remembering the span is a convenience: a store that cannot be read
     // costs only that.
     try {
@@ -78,12 +80,7 @@ void TMainForm::NAroundClick()
     }
     if (!m_aroundDialog) {
         m_aroundDialog = new TAroundDialog(this);
-        m_aroundDialog->onMinutesChanged([this](int minutes) {
-            try {
-                m_settings.write({{QString::fromLatin1(SpanValue), QString::number(minutes)}});
-            } catch (const VelmoraError &) {
-            }
-        });
+        m_aroundDialog->onMinutesChanged([this](int minutes) { m_chosenSpan = minutes; });
     }
     const ChartError error = m_aroundDialog->setInput(*input, m_place ? m_place->Zone : QByteArray(), storedSpan());
     if (error != ChartError::None) {
@@ -104,4 +101,12 @@ void TMainForm::writeClockTime(const ClockTime &time)
                                             {Minute, time.Minute}};
     for (const auto &[field, value] : values)
         m_fields[field]->setTextByHandler(ZeroFilled(value, SpecOf(field).Width));
+}
+
+// The span last chosen, stored at close with the other settings.
+std::vector<std::pair<QString, QString>> TMainForm::spanToStore() const
+{
+    if (!m_chosenSpan)
+        return {};
+    return {{QString::fromLatin1(SpanValue), QString::number(*m_chosenSpan)}};
 }

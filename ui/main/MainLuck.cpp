@@ -31,25 +31,21 @@ void TMainForm::NLuckClick()
 {
     if (!m_hasResult)
         return;
-    // Remembering the sex is a convenience: a store that cannot be read or
-    // written costs only that.
-    Sex sex = Sex::Male;
-    try {
-        if (m_settings.read(QString::fromLatin1(SexValue)) == QStringLiteral("female"))
-            sex = Sex::Female;
-    } catch (const VelmoraError &) {
+    // Remembering the sex is a convenience: a store that cannot be read
+    // costs only that. It is written at close with the other settings.
+    Sex sex = m_chosenSex.value_or(Sex::Male);
+    if (!m_chosenSex) {
+        try {
+            if (m_settings.read(QString::fromLatin1(SexValue)) == QStringLiteral("female"))
+                sex = Sex::Female;
+        } catch (const VelmoraError &) {
+        }
     }
     // An opened client's own sex comes before the one last chosen.
     sex = m_clientSex.value_or(sex);
     if (!m_luckDialog) {
         m_luckDialog = new TLuckDialog(this);
-        m_luckDialog->onSexChanged([this](Sex chosen) {
-            try {
-                m_settings.write({{QString::fromLatin1(SexValue),
-                                   chosen == Sex::Male ? QStringLiteral("male") : QStringLiteral("female")}});
-            } catch (const VelmoraError &) {
-            }
-        });
+        m_luckDialog->onSexChanged([this](Sex chosen) { m_chosenSex = chosen; });
     }
     if (const ChartError error = m_luckDialog->setChart(m_chartInput, sex); error != ChartError::None) {
         ShowMessage(this, ChartErrorMessage(error));
@@ -57,4 +53,13 @@ void TMainForm::NLuckClick()
     }
     m_luckDialog->exec();
     m_report.Luck = m_luckDialog->report();
+}
+
+// The sex last chosen, stored at close with the other settings.
+std::vector<std::pair<QString, QString>> TMainForm::sexToStore() const
+{
+    if (!m_chosenSex)
+        return {};
+    return {
+        {QString::fromLatin1(SexValue), *m_chosenSex == Sex::Male ? QStringLiteral("male") : QStringLiteral("female")}};
 }

@@ -77,8 +77,10 @@ std::vector<std::pair<QString, QString>> TMainForm::placeValuesToStore() const
             values.emplace_back(QString::fromLatin1(SpecOf(field).SettingKey), m_fields[field]->text());
     for (auto &value : placeSettingsToStore())
         values.push_back(std::move(value));
-    for (auto &value : rulesToStore())
-        values.push_back(std::move(value));
+    using Values = std::vector<std::pair<QString, QString>> (TMainForm::*)() const;
+    for (const Values more : {&TMainForm::rulesToStore, &TMainForm::sexToStore, &TMainForm::spanToStore})
+        for (auto &value : (this->*more)())
+            values.push_back(std::move(value));
     return values;
 }
 

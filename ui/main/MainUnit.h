@@ -209,6 +209,7 @@ private:
 
     // MainLuck.cpp
     void addLuckCommand(QMenu *menu);
+    std::vector<std::pair<QString, QString>> sexToStore() const;
 
     // MainReading.cpp
     void addReadingCommand(QMenu *menu);
@@ -239,6 +240,7 @@ private:
     void buildChangeWarning();
     void showChangeWarning(const ChartInput &input, const SolarTermOptions &options);
     int storedSpan();
+    std::vector<std::pair<QString, QString>> spanToStore() const;
     void writeClockTime(const ClockTime &time);
 
     // MainDrawing.cpp
@@ -285,6 +287,10 @@ private:
     bool m_clientStateShown = false;
     std::optional<Client> m_openClient;
     std::optional<Sex> m_clientSex;
+    // The sex of the luck pillars and the uncertain-time span last chosen
+    // in their dialogs this run, stored at close.
+    std::optional<Sex> m_chosenSex;
+    std::optional<int> m_chosenSpan;
     QLabel *m_clientLabel = nullptr;
     // The chart rules, checkable menu items, and the line naming those on.
     QAction *m_solarTime = nullptr;
