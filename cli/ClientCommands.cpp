@@ -147,7 +147,7 @@ ClientOptions WithClient(ToolOptions options)
                     Filled(Translate("ClientCommands",
                                      "client \"%1\" has no sex stored; give --luck male or --luck female"),
                            Utf8(client.Name))};
-        options.Luck = client.Sex == QStringLiteral("ж") ? "female" : "male";
+        options.LuckSex = client.Sex == QStringLiteral("ж") ? Sex::Female : Sex::Male;
     }
     options.ClientName = Utf8(client.Name);
     options.ClientPlace = Utf8(client.Place);

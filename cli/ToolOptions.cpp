@@ -152,7 +152,7 @@ std::optional<std::string> Conflict(const ToolOptions &options)
 void ApplyRules(const ToolOptions &options, ChartInput &input)
 {
     input.TrueSolarTime = options.SolarTime;
-    input.DayChangeAtMidnight = options.DayChange == "0";
+    input.DayChangeAtMidnight = options.DayChangeAtMidnight;
 }
 
 OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
@@ -190,5 +190,12 @@ OptionsOutcome ParseOptions(const std::vector<std::string_view> &arguments)
         return {options, {}};
     if (auto conflict = Conflict(options))
         return {std::nullopt, *conflict};
+    if (options.Fold)
+        options.FoldChoice = *options.Fold == "earlier" ? ::Fold::Earlier : ::Fold::Later;
+    if (options.Luck && !options.Luck->empty())
+        options.LuckSex = ParseSex(*options.Luck);
+    if (options.Around)
+        options.AroundMinutes = *ParseAroundMinutes(*options.Around);
+    options.DayChangeAtMidnight = options.DayChange == "0";
     return {options, {}};
 }

@@ -6,6 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ClockOffset.h"
+#include "LuckPillars.h"
+
 // The command line of velmora-chart.
 
 struct ToolOptions {
@@ -36,6 +39,12 @@ struct ToolOptions {
     // Set from the client file for --client: the name and the place label.
     std::string ClientName;
     std::string ClientPlace;
+
+    // The values of the options above, read once they are checked.
+    ::Fold FoldChoice = ::Fold::None;
+    std::optional<Sex> LuckSex;       // with --luck; nothing before --client gives it
+    std::int32_t AroundMinutes = 0;   // with --around
+    bool DayChangeAtMidnight = false; // --day-change 0
 };
 
 // The options, or the usage error (one line) when an option is unknown, lacks
