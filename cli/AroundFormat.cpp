@@ -11,25 +11,26 @@
 
 namespace {
 
-std::string JsonKeys(unsigned changes)
+Json JsonKeys(unsigned changes)
 {
-    std::string out = "[";
+    Json keys = Json::array();
     for (const std::string &key : ChangeKeys(changes))
-        out += (out.size() > 1 ? "," : "") + JsonString(key);
-    return out + "]";
+        keys.push_back(key);
+    return keys;
 }
 
-std::string RangeJson(const ChartInput &input, const ChartRange &range, const QByteArray &zone)
+Json RangeJson(const ChartInput &input, const ChartRange &range, const QByteArray &zone)
 {
     const SpanClock from = SpanClockAt(input, zone, range.From);
     const SpanClock to = SpanClockAt(input, zone, range.To);
-    std::string out =
-        "{\"from\":" + JsonString(ClockTimeText(from.Time)) + ",\"to\":" + JsonString(ClockTimeText(to.Time));
+    Json object = {{"from", ClockTimeText(from.Time)}, {"to", ClockTimeText(to.Time)}};
     if (from.OffsetSeconds != OffsetSecondsOf(input))
-        out += ",\"offset\":" + JsonString(SignedOffsetText(from.OffsetSeconds));
+        object["offset"] = SignedOffsetText(from.OffsetSeconds);
     if (to.OffsetSeconds != OffsetSecondsOf(input))
-        out += ",\"toOffset\":" + JsonString(SignedOffsetText(to.OffsetSeconds));
-    return out + "," + JsonChartKeys(range.Result) + ",\"changes\":" + JsonKeys(range.Changes) + "}";
+        object["toOffset"] = SignedOffsetText(to.OffsetSeconds);
+    AddChartKeys(object, range.Result);
+    object["changes"] = JsonKeys(range.Changes);
+    return object;
 }
 
 } // namespace
@@ -59,18 +60,18 @@ std::string FormatAroundText(const ChartInput &input, const ChartSpan &span, con
     return out;
 }
 
-std::string FormatAroundJson(std::string_view input, const ChartInput &chart, const ChartSpan &span,
-                             const std::string &zone)
+Json AroundJson(std::string_view input, const ChartInput &chart, const ChartSpan &span, const std::string &zone)
 {
-    std::string ranges;
+    Json ranges = Json::array();
     for (const ChartRange &range : span.Ranges)
-        ranges += (ranges.empty() ? "" : ",") + RangeJson(chart, range, QByteArray::fromStdString(zone));
-    return "{\"input\":" + JsonString(input) + ",\"around\":[" + ranges + "]" + (span.Cut ? ",\"cut\":true" : "") + "}";
+        ranges.push_back(RangeJson(chart, range, QByteArray::fromStdString(zone)));
+    Json object = {{"input", TextJson(input)}, {"around", std::move(ranges)}};
+    if (span.Cut)
+        object["cut"] = true;
+    return object;
 }
 
-std::string NearestChangeJson(const NearestChange &change)
+Json NearestChangeJson(const NearestChange &change)
 {
-    char minutes[32];
-    const auto end = std::to_chars(minutes, minutes + sizeof minutes, static_cast<double>(change.Seconds) / 60).ptr;
-    return "{\"what\":" + JsonKeys(change.What) + ",\"minutes\":" + std::string(minutes, end) + "}";
+    return {{"what", JsonKeys(change.What)}, {"minutes", NumberJson(static_cast<double>(change.Seconds) / 60)}};
 }

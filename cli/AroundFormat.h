@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "Json.h"
 #include "ChartSpan.h"
 
 // The tool's output of an uncertain time (--around) and of the change
@@ -25,8 +26,7 @@ std::string FormatAroundText(const ChartInput &input, const ChartSpan &span, con
 // With a zone, a range whose start or end is read on another offset than
 // the entered moment's has "offset" (of "from") and "toOffset" (of "to"),
 // as "+3", after "to".
-std::string FormatAroundJson(std::string_view input, const ChartInput &chart, const ChartSpan &span,
-                             const std::string &zone);
+Json AroundJson(std::string_view input, const ChartInput &chart, const ChartSpan &span, const std::string &zone);
 
 // {"what":["hour",..],"minutes":-3.5}: minutes negative for a change before the moment.
-std::string NearestChangeJson(const NearestChange &change);
+Json NearestChangeJson(const NearestChange &change);

@@ -68,14 +68,14 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
             const std::string input = CsvLineOf(*request.Input);
             if (!json)
                 return FormatCsv(input, *outcome.Details);
-            std::string object = FormatJson(input, *outcome.Details);
+            Json object = ChartJson(input, *outcome.Details);
             if (const auto rules = RulesJson(*request.Input))
-                object = JsonWithKey(object, "rules", *rules);
+                object["rules"] = *rules;
             if (luck)
-                object = JsonWithKey(object, "luck", luck->Json);
+                object["luck"] = luck->Json;
             if (batch.Reading)
-                object = JsonWithKey(object, "reading", FormatReadingJson(ReadChart(SignsOf(*outcome.Details))));
-            return object;
+                object["reading"] = ReadingJson(ReadChart(SignsOf(*outcome.Details)));
+            return Dumped(object);
         }
         error = ChartErrorText(outcome.Details ? luck->Error : outcome.Error);
     }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "ChartFormat.h"
 
-#include <charconv>
-
 #include "ChartRequest.h"
 #include "Csv.h"
 #include "Utf8Text.h"
@@ -20,26 +18,15 @@ std::string SquareDigits(const Square &square)
     return digits;
 }
 
-std::string JsonSquare(const Square &square)
+Json JsonSquare(const Square &square)
 {
-    std::string out = "[";
-    for (int r = 0; r < 3; ++r)
-        out += (r ? ",[" : "[") + std::to_string(square[r][0]) + "," + std::to_string(square[r][1]) + ","
-            + std::to_string(square[r][2]) + "]";
-    return out + "]";
+    Json rows = Json::array();
+    for (const auto &row : square)
+        rows.push_back(Json(row));
+    return rows;
 }
 
-std::string JsonPillar(const Pillar &pillar)
-{
-    return "[" + JsonString(pillar.Stem) + "," + JsonString(pillar.Branch) + "]";
-}
-
-std::string ShortestDouble(double value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
+Json JsonPillar(const Pillar &pillar) { return Json::array({TextJson(pillar.Stem), TextJson(pillar.Branch)}); }
 
 } // namespace
 
@@ -59,44 +46,28 @@ std::string FormatCsvError(std::string_view line, std::string_view error)
     return CsvRecord({f[0], f[1], f[2], f[3], f[4], "error", PrintableUtf8(error)});
 }
 
-std::string JsonChartKeys(const ChartResult &r)
+void AddChartKeys(Json &object, const ChartResult &r)
 {
-    return "\"pillars\":{\"hour\":" + JsonPillar(r.HourPillar) + ",\"day\":" + JsonPillar(r.DayPillar)
-        + ",\"month\":" + JsonPillar(r.MonthPillar) + ",\"year\":" + JsonPillar(r.YearPillar)
-        + "},\"yearSquare\":" + JsonSquare(r.YearSquare) + ",\"monthSquare\":" + JsonSquare(r.MonthSquare);
+    object["pillars"] = {{"hour", JsonPillar(r.HourPillar)},
+                         {"day", JsonPillar(r.DayPillar)},
+                         {"month", JsonPillar(r.MonthPillar)},
+                         {"year", JsonPillar(r.YearPillar)}};
+    object["yearSquare"] = JsonSquare(r.YearSquare);
+    object["monthSquare"] = JsonSquare(r.MonthSquare);
 }
 
-std::string FormatJson(std::string_view input, const ChartDetails &details)
+Json ChartJson(std::string_view input, const ChartDetails &details)
 {
-    return "{\"input\":" + JsonString(input) + "," + JsonChartKeys(details.Result) + ",\"solarYear\":"
-        + std::to_string(details.Terms.SolarYear) + ",\"solarMonth\":" + std::to_string(details.Terms.SolarMonth)
-        + ",\"squareYear\":" + std::to_string(details.Terms.SquareYear)
-        + ",\"chartJD\":" + ShortestDouble(details.Moment.ChartJD) + "}";
+    Json object = {{"input", TextJson(input)}};
+    AddChartKeys(object, details.Result);
+    object["solarYear"] = details.Terms.SolarYear;
+    object["solarMonth"] = details.Terms.SolarMonth;
+    object["squareYear"] = details.Terms.SquareYear;
+    object["chartJD"] = NumberJson(details.Moment.ChartJD);
+    return object;
 }
 
 std::string FormatJsonError(std::string_view input, std::string_view error)
 {
-    return "{\"input\":" + JsonString(input) + ",\"error\":" + JsonString(error) + "}";
-}
-
-std::string JsonString(std::string_view text)
-{
-    // Printable text leaves only these three to escape.
-    std::string out = "\"";
-    for (char c : PrintableUtf8(text)) {
-        if (c == '\t') {
-            out += "\\t";
-            continue;
-        }
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string JsonWithKey(const std::string &object, std::string_view key, const std::string &value)
-{
-    // The object ends with its closing brace.
-    return object.substr(0, object.size() - 1) + ",\"" + std::string(key) + "\":" + value + "}";
+    return Dumped({{"input", TextJson(input)}, {"error", TextJson(error)}});
 }

@@ -6,6 +6,7 @@
 
 #include "Chart.h"
 #include "ChartText.h"
+#include "Json.h"
 
 // The tool's output forms of one chart. Tokens are UTF-8.
 
@@ -20,18 +21,13 @@ inline constexpr char CsvHeader[] =
 // "error" and the reason, each quoted as RFC 4180 says where it needs it.
 std::string FormatCsvError(std::string_view line, std::string_view error);
 
-// One JSON object on one line with the keys input, pillars, yearSquare,
-// monthSquare, solarYear, solarMonth, squareYear and chartJD; or with the
-// keys input and error.
-std::string FormatJson(std::string_view input, const ChartDetails &details);
+// The JSON object of a chart with the keys input, pillars, yearSquare,
+// monthSquare, solarYear, solarMonth, squareYear and chartJD; later keys
+// (place, rules, luck, reading, nearestChange) are added after them.
+Json ChartJson(std::string_view input, const ChartDetails &details);
 
-// The keys pillars, yearSquare and monthSquare of a chart's JSON, without braces.
-std::string JsonChartKeys(const ChartResult &result);
+// The keys pillars, yearSquare and monthSquare of a chart, added to object.
+void AddChartKeys(Json &object, const ChartResult &result);
+
+// {"input":…,"error":…} on one line.
 std::string FormatJsonError(std::string_view input, std::string_view error);
-
-// The JSON object with "key":value added at its end.
-std::string JsonWithKey(const std::string &object, std::string_view key, const std::string &value);
-
-// A JSON string literal of the text made printable (PrintableUtf8): valid
-// UTF-8, whatever bytes text holds.
-std::string JsonString(std::string_view text);

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "ClientCommands.h"
 
+#include "Json.h"
+
 #include <QFile>
 
 #include <variant>
-
-#include <nlohmann/json.hpp>
 
 #include "ClientFile.h"
 #include "Csv.h"
 #include "Translation.h"
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 std::string Utf8(const QString &text) { return text.toStdString(); }
 
@@ -40,7 +38,7 @@ std::string ClientJson(const Client &c)
                          {"place", Utf8(c.Place)},
                          {"zone", Utf8(c.Zone)},
                          {"notes", Utf8(c.Notes)}};
-    return object.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return Dumped(object);
 }
 
 std::string ClientCsvLine(const Client &c)

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "DaysFormat.h"
 
-#include <nlohmann/json.hpp>
+#include "Json.h"
 
 #include "ChartRequest.h"
 #include "Csv.h"
 #include "Gregorian.h"
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 std::string HourStarDigits(const AlmanacRow &row)
 {
@@ -68,7 +66,7 @@ std::string DayJson(const AlmanacRow &row)
             stars.push_back(StarName(star));
         object["forChart"] = {{"clashes", clashes}, {"stars", stars}};
     }
-    return object.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return Dumped(object);
 }
 
 ChartError WriteDays(const CalendarDate &from, const CalendarDate &to, const std::optional<ChartSigns> &chart,

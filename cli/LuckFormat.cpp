@@ -9,31 +9,20 @@
 
 namespace {
 
-std::string JsonPoints(const std::array<const char *, 4> &points)
+Json JsonPillars(const LuckChart &luck)
 {
-    std::string out = "[";
-    for (const char *point : points)
-        out += (out.size() > 1 ? "," : "") + JsonString(point);
-    return out + "]";
-}
-
-std::string JsonYears(const LuckPillar &pillar)
-{
-    std::string out = "[";
-    for (const LuckYear &year : pillar.Years)
-        out += (out.size() > 1 ? "," : "") + std::string("{\"year\":") + std::to_string(year.Year) + ",\"stem\":"
-            + JsonString(year.YearPillar.Stem) + ",\"branch\":" + JsonString(year.YearPillar.Branch) + "}";
-    return out + "]";
-}
-
-std::string JsonPillars(const LuckChart &luck)
-{
-    std::string out = "[";
-    for (const LuckPillar &p : luck.Pillars)
-        out += (out.size() > 1 ? "," : "") + std::string("{\"stem\":") + JsonString(p.Luck.Stem)
-            + ",\"branch\":" + JsonString(p.Luck.Branch) + ",\"fromAge\":" + std::to_string(p.FromAge)
-            + ",\"fromYear\":" + std::to_string(p.FromYear) + ",\"years\":" + JsonYears(p) + "}";
-    return out + "]";
+    Json pillars = Json::array();
+    for (const LuckPillar &p : luck.Pillars) {
+        Json years = Json::array();
+        for (const LuckYear &year : p.Years)
+            years.push_back({{"year", year.Year}, {"stem", year.YearPillar.Stem}, {"branch", year.YearPillar.Branch}});
+        pillars.push_back({{"stem", p.Luck.Stem},
+                           {"branch", p.Luck.Branch},
+                           {"fromAge", p.FromAge},
+                           {"fromYear", p.FromYear},
+                           {"years", std::move(years)}});
+    }
+    return pillars;
 }
 
 } // namespace
@@ -47,15 +36,18 @@ std::optional<Sex> ParseSex(std::string_view text)
     return std::nullopt;
 }
 
-std::string FormatLuckJson(const LuckChart &luck, const Gua &gua)
+Json LuckJson(const LuckChart &luck, const Gua &gua)
 {
     const LifeSpan &s = luck.Start;
-    return std::string("{\"direction\":") + (luck.Forward ? "\"forward\"" : "\"backward\"")
-        + ",\"start\":{\"years\":" + std::to_string(s.Years) + ",\"months\":" + std::to_string(s.Months)
-        + ",\"days\":" + std::to_string(s.Days) + ",\"hours\":" + std::to_string(s.Hours)
-        + "},\"startMoment\":" + JsonString(MomentText(luck.StartMoment)) + ",\"pillars\":" + JsonPillars(luck)
-        + ",\"gua\":{\"number\":" + std::to_string(gua.Number) + ",\"group\":" + (gua.East ? "\"east\"" : "\"west\"")
-        + ",\"favourable\":" + JsonPoints(gua.Favourable) + ",\"unfavourable\":" + JsonPoints(gua.Unfavourable) + "}}";
+    return {{"direction", luck.Forward ? "forward" : "backward"},
+            {"start", {{"years", s.Years}, {"months", s.Months}, {"days", s.Days}, {"hours", s.Hours}}},
+            {"startMoment", MomentText(luck.StartMoment)},
+            {"pillars", JsonPillars(luck)},
+            {"gua",
+             {{"number", gua.Number},
+              {"group", gua.East ? "east" : "west"},
+              {"favourable", gua.Favourable},
+              {"unfavourable", gua.Unfavourable}}}};
 }
 
 LuckOutput LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex, const SolarTermOptions &options)
@@ -65,5 +57,5 @@ LuckOutput LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex 
         return {outcome.Error};
     const LuckChart *luck = &*outcome.Luck;
     const Gua gua = GuaOf(chart.Terms.SolarYear, sex);
-    return {ChartError::None, FormatLuckText(*luck, gua, sex), FormatLuckJson(*luck, gua), {*luck, gua, sex}};
+    return {ChartError::None, FormatLuckText(*luck, gua, sex), LuckJson(*luck, gua), {*luck, gua, sex}};
 }

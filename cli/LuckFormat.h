@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "Json.h"
 #include "Gua.h"
 #include "LuckPillars.h"
 #include "LuckText.h"
@@ -20,13 +21,14 @@ std::optional<Sex> ParseSex(std::string_view text);
 // "hours":H},"startMoment":"DD.MM.YYYY HH:MM","pillars":[{"stem","branch",
 // "fromAge","fromYear","years":[{"year","stem","branch"},..]},..],"gua":{
 // "number":N,"group":"east"|"west","favourable":[..],"unfavourable":[..]}}
-std::string FormatLuckJson(const LuckChart &luck, const Gua &gua);
+Json LuckJson(const LuckChart &luck, const Gua &gua);
 
 // Both forms for a chart, or only the error when the luck pillars cannot be
 // found (EphemerisRange: their boundary lies outside the ephemeris).
 struct LuckOutput {
     ChartError Error = ChartError::None;
-    std::string Text = {}, Json = {};
+    std::string Text = {};
+    ::Json Json = {};
     LuckReport Report = {}; // for the saved report
 };
 LuckOutput LuckOutputOf(const ChartInput &input, const ChartDetails &chart, Sex sex,

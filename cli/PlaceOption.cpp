@@ -101,15 +101,14 @@ void NamePlace(PlaceUsed &used, const std::string &label)
     used.Country = Utf8(parts.value(2));
 }
 
-std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used)
+void AddPlace(Json &chart, const PlaceUsed &used)
 {
-    std::string place = "{";
+    Json place = Json::object();
     if (!used.Name.empty())
-        place += "\"name\":" + JsonString(used.Name) + ",\"region\":" + JsonString(used.Region)
-            + ",\"country\":" + JsonString(used.Country) + ",";
-    place +=
-        "\"zone\":" + JsonString(used.Zone) + ",\"offset\":" + JsonString(SignedOffsetText(used.OffsetSeconds)) + "}";
-    return JsonWithKey(chartJson, "place", place);
+        place = {{"name", TextJson(used.Name)}, {"region", TextJson(used.Region)}, {"country", TextJson(used.Country)}};
+    place["zone"] = TextJson(used.Zone);
+    place["offset"] = SignedOffsetText(used.OffsetSeconds);
+    chart["place"] = std::move(place);
 }
 
 std::string PlaceLine(const PlaceUsed &used, const ChartInput &input)

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "Json.h"
 #include "ChartRequest.h"
 #include "ClockOffset.h"
 
@@ -43,9 +44,9 @@ void NamePlace(PlaceUsed &used, const std::string &label);
 // Sets the correction (and, for --place, the longitude) of input.
 PlaceOutcome ApplyPlaceOptions(const PlaceOptions &options, ChartInput &input);
 
-// The JSON object of one chart with "place":{name, region, country, zone,
-// offset} added (only zone and offset for --tz); the offset as "+4", "+5:30".
-std::string JsonWithPlace(const std::string &chartJson, const PlaceUsed &used);
+// Adds "place":{name, region, country, zone, offset} to a chart's JSON
+// object (only zone and offset for --tz); the offset as "+4", "+5:30".
+void AddPlace(Json &chart, const PlaceUsed &used);
 
 // The line printed above the table: "Место: Казань, Республика Татарстан,
 // Россия; пояс Europe/Moscow, поправка 4, долгота 049:07E".

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "ReadingFormat.h"
 
-#include <nlohmann/json.hpp>
+#include "Json.h"
 
 #include "ReadingText.h"
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 constexpr const char *PillarKeys[] = {"hour", "day", "month", "year"};
 
@@ -52,7 +50,7 @@ Json ElementsJson(const std::array<std::int32_t, 5> &counts)
 
 } // namespace
 
-std::string FormatReadingJson(const ChartReading &reading)
+Json ReadingJson(const ChartReading &reading)
 {
     Json pillars = Json::object();
     for (std::size_t i = 0; i < reading.Pillars.size(); ++i)
@@ -72,5 +70,5 @@ std::string FormatReadingJson(const ChartReading &reading)
         {"stars", stars},
         {"elements", {{"visible", ElementsJson(reading.Elements)}, {"hidden", ElementsJson(reading.HiddenElements)}}},
     };
-    return object.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return object;
 }

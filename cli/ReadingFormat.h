@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "Json.h"
 #include "Reading.h"
 
 // The tool's "reading" object of a chart (--json --reading), in the tool's
@@ -16,4 +17,4 @@
 // "stars":[{"name":"Академик","from":"dayStem","pillars":["hour"]},..],
 // "elements":{"visible":{"Дерево":2,..},"hidden":{..}}}
 // with all five elements, zero included.
-std::string FormatReadingJson(const ChartReading &reading);
+Json ReadingJson(const ChartReading &reading);

@@ -35,18 +35,18 @@ void PrintChart(const ChartInput &input, const ChartDetails &details, const Plac
                 const SolarTermOptions &terms)
 {
     if (json) {
-        std::string object = FormatJson(CsvLineOf(input), details);
+        Json object = ChartJson(CsvLineOf(input), details);
         if (placed.Used)
-            object = JsonWithPlace(object, *placed.Used);
+            AddPlace(object, *placed.Used);
         if (const auto rules = RulesJson(input))
-            object = JsonWithKey(object, "rules", *rules);
+            object["rules"] = *rules;
         if (luck)
-            object = JsonWithKey(object, "luck", luck->Json);
+            object["luck"] = luck->Json;
         if (reading)
-            object = JsonWithKey(object, "reading", FormatReadingJson(*reading));
+            object["reading"] = ReadingJson(*reading);
         if (const auto nearest = FindNearestChange(input, terms))
-            object = JsonWithKey(object, "nearestChange", NearestChangeJson(*nearest));
-        std::cout << object << "\n";
+            object["nearestChange"] = NearestChangeJson(*nearest);
+        std::cout << Dumped(object) << "\n";
         return;
     }
     std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << RulesLine(input) << FormatTable(details.Result)
@@ -62,10 +62,12 @@ std::string PrintAround(const ChartInput &input, std::int32_t minutes, const Pla
         return ChartErrorText(outcome.Error);
     if (json) {
         const std::string zone = placed.Used ? placed.Used->Zone : std::string();
-        std::string object = FormatAroundJson(CsvLineOf(input), input, *outcome.Span, zone);
+        Json object = AroundJson(CsvLineOf(input), input, *outcome.Span, zone);
         if (const auto rules = RulesJson(input))
-            object = JsonWithKey(object, "rules", *rules);
-        std::cout << (placed.Used ? JsonWithPlace(object, *placed.Used) : object) << "\n";
+            object["rules"] = *rules;
+        if (placed.Used)
+            AddPlace(object, *placed.Used);
+        std::cout << Dumped(object) << "\n";
     } else {
         std::cout << (placed.Used ? PlaceLine(*placed.Used, input) : "") << RulesLine(input)
                   << FormatAroundText(input, *outcome.Span, placed.Used ? placed.Used->Zone : std::string());

@@ -22,7 +22,7 @@ std::string SingleLine(const ChartInput &input, bool json)
     if (!outcome.Details)
         return json ? FormatJsonError(line, ChartErrorText(outcome.Error))
                     : FormatCsvError(line, ChartErrorText(outcome.Error));
-    return json ? FormatJson(line, *outcome.Details) : FormatCsv(line, *outcome.Details);
+    return json ? Dumped(ChartJson(line, *outcome.Details)) : FormatCsv(line, *outcome.Details);
 }
 
 } // namespace

@@ -55,9 +55,9 @@ TEST(Batch, AllGoodLinesExitZeroAndJsonHasEveryKey)
 
 TEST(Batch, JsonStringsAreAlwaysValid)
 {
-    EXPECT_EQ(JsonString("a\"b\\c\td\n"), "\"a\\\"b\\\\c\\td\xEF\xBF\xBD\"");
-    EXPECT_EQ(JsonString("ДЕР"), "\"ДЕР\"");
-    EXPECT_EQ(JsonString("x\xff\xd0y"), "\"x\xEF\xBF\xBD\xEF\xBF\xBDy\"");
+    EXPECT_EQ(Dumped(TextJson("a\"b\\c\td\n")), "\"a\\\"b\\\\c\\td\xEF\xBF\xBD\"");
+    EXPECT_EQ(Dumped(TextJson("ДЕР")), "\"ДЕР\"");
+    EXPECT_EQ(Dumped(TextJson("x\xff\xd0y")), "\"x\xEF\xBF\xBD\xEF\xBF\xBDy\"");
     std::istringstream in("\"bad\",line\n");
     std::ostringstream out;
     EXPECT_EQ(RunBatch(in, out, {.Json = true}).Status, 1);

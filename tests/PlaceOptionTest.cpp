@@ -117,19 +117,22 @@ TEST(PlaceOptions, BatchLinesWithAZone)
 
 TEST(PlaceOptions, OutputNamesThePlace)
 {
+    const auto withPlace = [](const PlaceUsed &used) {
+        Json object = {{"input", "x"}};
+        AddPlace(object, used);
+        return Dumped(object);
+    };
     const PlaceUsed kazan{
         "Казань", "Республика Татарстан", "Россия", "Europe/Moscow", 4 * 3600, "Казань, Республика Татарстан, Россия"};
-    EXPECT_EQ(JsonWithPlace("{\"input\":\"x\"}", kazan),
+    EXPECT_EQ(withPlace(kazan),
               "{\"input\":\"x\",\"place\":{\"name\":\"Казань\",\"region\":\"Республика Татарстан\","
               "\"country\":\"Россия\",\"zone\":\"Europe/Moscow\",\"offset\":\"+4\"}}");
     const PlaceUsed zone{"", "", "", "America/New_York", -4 * 3600, ""};
-    EXPECT_EQ(JsonWithPlace("{\"input\":\"x\"}", zone),
-              "{\"input\":\"x\",\"place\":{\"zone\":\"America/New_York\",\"offset\":\"-4\"}}");
+    EXPECT_EQ(withPlace(zone), "{\"input\":\"x\",\"place\":{\"zone\":\"America/New_York\",\"offset\":\"-4\"}}");
     EXPECT_EQ(PlaceLine(kazan, {15, 7, 1985, 10, 0, 4, 49, 7, "E"}),
               "Место: Казань, Республика Татарстан, Россия; пояс Europe/Moscow, поправка +4, долгота 049:07E\n");
     const PlaceUsed kolkata{"", "", "", "Asia/Kolkata", 5 * 3600 + 1800, ""};
-    EXPECT_EQ(JsonWithPlace("{\"input\":\"x\"}", kolkata),
-              "{\"input\":\"x\",\"place\":{\"zone\":\"Asia/Kolkata\",\"offset\":\"+5:30\"}}");
+    EXPECT_EQ(withPlace(kolkata), "{\"input\":\"x\",\"place\":{\"zone\":\"Asia/Kolkata\",\"offset\":\"+5:30\"}}");
 }
 
 // Only a city's name or other name chooses it; the region or country after a

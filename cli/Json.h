@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+// The tool's JSON: objects keep their keys in the order they are added, and
+// each output line is one value dumped once.
+using Json = nlohmann::ordered_json;
+
+// Text as the tool echoes it: what is not UTF-8, and control characters
+// other than tab, become U+FFFD.
+Json TextJson(std::string_view text);
+
+// A number written as short as it reads back exactly, whole values without
+// a fraction ("60", "2451545", "-3.5").
+Json NumberJson(double value);
+
+// One line of output.
+std::string Dumped(const Json &value);
