@@ -73,5 +73,5 @@ Json AroundJson(std::string_view input, const ChartInput &chart, const ChartSpan
 
 Json NearestChangeJson(const NearestChange &change)
 {
-    return {{"what", JsonKeys(change.What)}, {"minutes", NumberJson(static_cast<double>(change.Seconds) / 60)}};
+    return {{"what", JsonKeys(change.What)}, {"minutes", ShortestNumber(static_cast<double>(change.Seconds) / 60)}};
 }

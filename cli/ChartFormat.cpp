@@ -63,7 +63,7 @@ Json ChartJson(std::string_view input, const ChartDetails &details)
     object["solarYear"] = details.Terms.SolarYear;
     object["solarMonth"] = details.Terms.SolarMonth;
     object["squareYear"] = details.Terms.SquareYear;
-    object["chartJD"] = NumberJson(details.Moment.ChartJD);
+    object["chartJD"] = ShortestNumber(details.Moment.ChartJD);
     return object;
 }
 

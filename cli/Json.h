@@ -14,9 +14,10 @@ using Json = nlohmann::ordered_json;
 // other than tab, become U+FFFD.
 Json TextJson(std::string_view text);
 
-// A number written as short as it reads back exactly, whole values without
-// a fraction ("60", "2451545", "-3.5").
-Json NumberJson(double value);
+// A number as std::to_chars writes it: the shortest text that reads back
+// exactly, fixed or with an exponent, whichever is shorter ("2451545.04",
+// "60", "-3.5", "2e+06"). Dumped writes it; nlohmann's dump does not.
+Json ShortestNumber(double value);
 
 // One line of output.
 std::string Dumped(const Json &value);

@@ -17,7 +17,7 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 GOLDEN = os.path.join(HERE, "data", "tool_output.golden")
 
-BATCH = (b"15.07.1985,10:00,4,049:07,E\n"
+BATCH = (b"\xef\xbb\xbf15.07.1985,10:00,4,049:07,E\n"
          b"# a comment\n"
          b"\n"
          b"31.12.1999,23:30,-5,074:00,W\n"
@@ -27,10 +27,17 @@ BATCH = (b"15.07.1985,10:00,4,049:07,E\n"
          b"05.02.3003,00:00,0,000:00,E\n"
          b"01.01.2000,12:00,5:30,088:22,E\n"
          b"01.01.2000,12:00,5:3,088:22,E\n"
+         b"12.08.1975,19:30,0,003:17,W\r\n"
+         b"18.09.0763,11:00,0,000:00,E\n"
+         b"01.01.2000,12:00,5,060:36,E,x,y\n"
+         b"01.01.2000,12:00,5,060:36,\"E\\\t\n"
+         b"31.02.2001\xff\xfe,12:00,\x01,060:36,E\n"
+         b"15.07.1985,10:00,4,049:07,E," + "Ж".encode() * 600 + b"\n"
          b"bad line\n")
 BATCH_SEX = (b"15.07.1985,10:00,4,049:07,E,female\n"
              b"01.01.2000,12:00,5,060:36,E,\xd0\xbc\n"
-             b"01.01.2000,12:00,5,060:36,E,other\n")
+             b"01.01.2000,12:00,5,060:36,E,other\n"
+             b"01.07.1985,10:00,Europe/Moscow,037:37,E,male\n")
 CLIENTS = ("name,sex,date,time,correction,longitude,hemisphere,place,zone,notes\n"
            "Иванова Анна,ж,15.07.1985,10:00,,049:07,E,Казань,Europe/Moscow,\"заметка, с запятой\"\n"
            "Петров Пётр,м,01.01.2000,12:00,+5,060:36,E,,,\n"
@@ -42,6 +49,9 @@ CASES = [
     ["15.07.1985", "10:00", "--json"],
     ["15.07.1985", "10:00", "--correction", "4", "--longitude", "049:07E"],
     ["07.03.1999", "09:05", "--correction", "-5", "--longitude", "074:00W", "--json"],
+    ["12.04.2013", "10:27", "--correction", "-8", "--longitude", "122:32W", "--json"],
+    ["18.09.0763", "11:00", "--correction", "0", "--longitude", "000:00E", "--json"],
+    [b"31.02.2001\xff\t\"\\", "10:00", "--json"],
     ["01.01.2000", "12:00", "--correction", "5:30", "--longitude", "088:22E"],
     ["01.01.2000", "12:00", "--correction", "2:30:17", "--longitude", "030:31E", "--json"],
     KAZAN,
@@ -105,6 +115,18 @@ CASES = [
 ]
 
 
+def text(data):
+    """Bytes as text, each byte that is not UTF-8 kept visible as \\xNN."""
+    return (data if isinstance(data, bytes) else data.encode()).decode("utf-8", "backslashreplace")
+
+
+def record(case, result):
+    out = text(result.stdout)
+    if result.stderr:
+        out += "[stderr]\n" + text(result.stderr)
+    return "$ velmora-chart " + " ".join(map(text, case)) + "\n" + out + f"[exit {result.returncode}]\n"
+
+
 def run(tool, folder):
     env = {k: v for k, v in os.environ.items() if not k.startswith(("LC_", "XDG_")) and k != "LANGUAGE"}
     env.update(LANG="C.UTF-8", HOME=folder, XDG_DATA_HOME=os.path.join(folder, "data"),
@@ -112,19 +134,15 @@ def run(tool, folder):
     clients = os.path.join(folder, "clients.csv")
     with open(clients, "wb") as out:
         out.write(CLIENTS)
-    subprocess.run([tool, "--import-clients", clients], env=env, check=True, capture_output=True)
-    text = []
+    imported = subprocess.run([tool, "--import-clients", clients], env=env, capture_output=True, check=False)
+    output = [record(["--import-clients", "clients.csv"], imported)]
     for case in CASES:
         args = [a for a in case if a not in ("SEX", "RU")]
         stdin = (BATCH_SEX if "SEX" in case else BATCH) if "--batch" in case else b""
         lang = {"LANG": "ru_RU.UTF-8"} if "RU" in case else {}
         result = subprocess.run([tool, *args], input=stdin, env=dict(env, **lang), capture_output=True, check=False)
-        text.append("$ velmora-chart " + " ".join(case) + "\n")
-        text.append(result.stdout.decode("utf-8", "replace"))
-        if result.stderr:
-            text.append("[stderr]\n" + result.stderr.decode("utf-8", "replace"))
-        text.append(f"[exit {result.returncode}]\n")
-    return "".join(text)
+        output.append(record(case, result))
+    return "".join(output)
 
 
 def main():
