@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "Batch.h"
 
-#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -20,22 +19,8 @@
 
 namespace {
 
-// A line of six fields: the case's five and the sex for the luck pillars.
-struct SexField {
-    std::string_view Case;
-    bool Given = false;
-    std::string_view Text;
-    std::optional<Sex> Value;
-};
-
-SexField SplitSexField(std::string_view line)
-{
-    const std::size_t last = line.rfind(',');
-    if (std::count(line.begin(), line.end(), ',') != 5)
-        return {line, false, {}, std::nullopt};
-    const std::string_view text = line.substr(last + 1);
-    return {line.substr(0, last), true, text, ParseSex(text)};
-}
+// A line of six fields is a case and the sex for its luck pillars.
+constexpr std::size_t SexFieldCount = 6;
 
 bool Skipped(const std::string &line)
 {
@@ -47,21 +32,24 @@ bool Skipped(const std::string &line)
 std::string ResultLine(const std::string &line, const BatchOptions &batch, const SolarTermOptions &options, bool &chart)
 {
     const bool json = batch.Json;
-    const SexField sex = SplitSexField(line);
-    ChartRequest request = ParseBatchLine(sex.Case, batch.SkippedOrDoubled);
+    const BatchFields fields(line);
+    const bool sexGiven = fields.Count() == SexFieldCount;
+    const std::string_view sexText = fields[SexFieldCount - 1];
+    const std::optional<Sex> sex = sexGiven ? ParseSex(sexText) : std::nullopt;
+    ChartRequest request = ParseBatchLine(sexGiven ? fields.First(SexFieldCount - 1) : fields, batch.SkippedOrDoubled);
     if (request.Input) {
         request.Input->TrueSolarTime = batch.SolarTime;
         request.Input->DayChangeAtMidnight = batch.DayChangeAtMidnight;
     }
     std::string error = request.Error;
-    if (sex.Given && !json) {
+    if (sexGiven && !json) {
         error = Filled(Translate("Batch", "a sixth field (the sex for the luck pillars) goes with --json"));
-    } else if (sex.Given && !sex.Value) {
-        error = Filled(Translate("Batch", "sex \"%1\" is not \"male\", \"female\", \"м\" or \"ж\""), sex.Text);
+    } else if (sexGiven && !sex) {
+        error = Filled(Translate("Batch", "sex \"%1\" is not \"male\", \"female\", \"м\" or \"ж\""), sexText);
     } else if (request.Input) {
         const ChartOutcome outcome = ComputeChart(*request.Input, options);
-        const auto luck = outcome.Details && sex.Value
-            ? std::optional(LuckOutputOf(*request.Input, *outcome.Details, *sex.Value, options))
+        const auto luck = outcome.Details && sex
+            ? std::optional(LuckOutputOf(*request.Input, *outcome.Details, *sex, options))
             : std::nullopt;
         if (outcome.Details && (!luck || luck->Error == ChartError::None)) {
             chart = true;
@@ -80,14 +68,14 @@ std::string ResultLine(const std::string &line, const BatchOptions &batch, const
         error = ChartErrorText(outcome.Details ? luck->Error : outcome.Error);
     }
     chart = false;
-    return json ? FormatJsonError(line, error) : FormatCsvError(line, error);
+    return json ? FormatJsonError(line, error) : FormatCsvError(fields, error);
 }
 
 std::string TooLongLine(std::string_view start, bool json)
 {
     const std::string error =
         Filled(Translate("Batch", "line is longer than %1 bytes"), std::to_string(BatchReader::MaxLineBytes));
-    return json ? FormatJsonError(start, error) : FormatCsvError(start, error);
+    return json ? FormatJsonError(start, error) : FormatCsvError(BatchFields(start), error);
 }
 
 } // namespace

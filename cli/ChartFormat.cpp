@@ -39,11 +39,9 @@ std::string FormatCsv(std::string_view input, const ChartDetails &details)
     return out + "," + SquareDigits(r.YearSquare) + "," + SquareDigits(r.MonthSquare);
 }
 
-std::string FormatCsvError(std::string_view line, std::string_view error)
+std::string FormatCsvError(const BatchFields &f, std::string_view error)
 {
-    const std::string printable = PrintableUtf8(line);
-    const auto &f = SplitBatchLine(printable).Fields;
-    return CsvRecord({f[0], f[1], f[2], f[3], f[4], "error", PrintableUtf8(error)});
+    return CsvRecord({f[0], f[1], f[2], f[3], f.From(4), "error", PrintableUtf8(error)});
 }
 
 void AddChartKeys(Json &object, const ChartResult &r)

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "BatchFields.h"
 #include "Chart.h"
 #include "ChartText.h"
 #include "Json.h"
@@ -17,9 +18,11 @@ std::string FormatCsv(std::string_view input, const ChartDetails &details);
 inline constexpr char CsvHeader[] =
     "date,time,correction,longitude,hemisphere,hour,day,month,year,year_square,month_square";
 
-// The error line of a batch line: its five fields as read (SplitBatchLine),
-// "error" and the reason, each quoted as RFC 4180 says where it needs it.
-std::string FormatCsvError(std::string_view line, std::string_view error);
+// The error line of a batch line of printable text (PrintableUtf8): its
+// first five fields as read (missing ones empty, the fifth with any after
+// it, commas and all), "error" and the reason, each quoted as RFC 4180 says
+// where it needs it.
+std::string FormatCsvError(const BatchFields &fields, std::string_view error);
 
 // The JSON object of a chart with the keys input, pillars, yearSquare,
 // monthSquare, solarYear, solarMonth, squareYear and chartJD; later keys

@@ -4,29 +4,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
 #include "FieldText.h"
 #include "Gregorian.h"
 #include "InputFields.h"
+#include "SplitText.h"
 #include "TimeScale.h"
 #include "Translation.h"
 #include "Utf8Text.h"
 
 namespace {
-
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == separator) {
-            parts.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    return parts;
-}
 
 // Digits only, at most maxDigits of them.
 std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits)
@@ -60,7 +47,7 @@ std::optional<std::string> CheckRange(const QString &field, std::string_view tex
 
 std::optional<std::string> ParseDate(std::string_view text, ChartInput &input)
 {
-    const auto parts = Split(text, '.');
+    const auto parts = SplitAt(text, '.');
     if (parts.size() != 3)
         return Filled(Translate("ChartRequest", "date \"%1\" is not DD.MM.YYYY"), text);
     const auto day = ParseDigits(parts[0], 2);
@@ -81,7 +68,7 @@ std::optional<std::string> ParseDate(std::string_view text, ChartInput &input)
 
 std::optional<std::string> ParseTime(std::string_view text, ChartInput &input)
 {
-    const auto parts = Split(text, ':');
+    const auto parts = SplitAt(text, ':');
     if (parts.size() != 2)
         return Filled(Translate("ChartRequest", "time \"%1\" is not HH:MM"), text);
     if (auto error = CheckRange(Translate("ChartRequest", "hour"), parts[0], ParseDigits(parts[0], 2),
@@ -95,7 +82,7 @@ std::optional<std::string> ParseTime(std::string_view text, ChartInput &input)
 // "5:30", "-9:30", "2:30:17".
 std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &input)
 {
-    const auto parts = Split(text, ':');
+    const auto parts = SplitAt(text, ':');
     const QString field = Translate("ChartRequest", "correction");
     if (parts.size() == 1)
         return CheckRange(field, text, ParseDecimal(text), InputFields::Correction, input.Correction);
@@ -119,7 +106,7 @@ std::optional<std::string> ParseCorrection(std::string_view text, ChartInput &in
 
 std::optional<std::string> ParseLongitude(std::string_view text, std::string_view hemisphere, ChartInput &input)
 {
-    const auto parts = Split(text, ':');
+    const auto parts = SplitAt(text, ':');
     if (parts.size() != 2)
         return Filled(Translate("ChartRequest", "longitude \"%1\" is not DDD:MM"), text);
     if (auto error = CheckRange(Translate("ChartRequest", "longitude degrees"), parts[0], ParseDigits(parts[0], 3),
@@ -138,8 +125,10 @@ std::optional<std::string> ParseLongitude(std::string_view text, std::string_vie
     return std::nullopt;
 }
 
-ChartRequest Parse(std::string_view date, std::string_view time, std::string_view correction,
-                   std::string_view longitude, std::string_view hemisphere)
+} // namespace
+
+ChartRequest ParseFields(std::string_view date, std::string_view time, std::string_view correction,
+                         std::string_view longitude, std::string_view hemisphere)
 {
     ChartInput input;
     if (auto error = ParseDate(date, input))
@@ -153,8 +142,6 @@ ChartRequest Parse(std::string_view date, std::string_view time, std::string_vie
     return {input, {}};
 }
 
-} // namespace
-
 ChartRequest ParseRequest(std::string_view date, std::string_view time, std::string_view correction,
                           std::string_view longitude)
 {
@@ -162,35 +149,15 @@ ChartRequest ParseRequest(std::string_view date, std::string_view time, std::str
     const std::string_view hemisphere = LastCharacter(longitude);
     if (hemisphere.empty() || (hemisphere.front() >= '0' && hemisphere.front() <= '9'))
         return Failure(Filled(Translate("ChartRequest", "longitude \"%1\" is not DDD:MM{E|W}"), longitude));
-    return Parse(date, time, correction, longitude.substr(0, longitude.size() - hemisphere.size()), hemisphere);
+    return ParseFields(date, time, correction, longitude.substr(0, longitude.size() - hemisphere.size()), hemisphere);
 }
 
-BatchFields SplitBatchLine(std::string_view line)
+ChartRequest ParseCsvFields(const BatchFields &f)
 {
-    BatchFields split;
-    for (std::size_t i = 0; i < split.Fields.size(); ++i) {
-        const std::size_t comma = line.find(',');
-        const bool last = i + 1 == split.Fields.size() || comma == std::string_view::npos;
-        split.Fields[i] = last ? line : line.substr(0, comma);
-        ++split.Count;
-        if (last)
-            break;
-        line.remove_prefix(comma + 1);
-    }
-    if (split.Fields.back().find(',') != std::string_view::npos)
-        split.Count = 6;
-    return split;
-}
-
-ChartRequest ParseCsvLine(std::string_view line)
-{
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    const BatchFields split = SplitBatchLine(line);
-    if (split.Count != split.Fields.size())
-        return Failure(Filled(Translate("ChartRequest", "line \"%1\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H"), line));
-    const auto &f = split.Fields;
-    return Parse(f[0], f[1], f[2], f[3], f[4]);
+    if (f.Count() != 5)
+        return Failure(
+            Filled(Translate("ChartRequest", "line \"%1\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H"), f.Line()));
+    return ParseFields(f[0], f[1], f[2], f[3], f[4]);
 }
 
 std::string CsvLineOf(const ChartInput &input)

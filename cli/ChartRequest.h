@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "BatchFields.h"
 #include "ChartTypes.h"
 #include "InputFields.h"
 
@@ -26,17 +25,13 @@ struct ChartRequest {
 ChartRequest ParseRequest(std::string_view date, std::string_view time, std::string_view correction,
                           std::string_view longitude);
 
-// The fields of a batch line as read, split at its commas. A line of more
-// than five keeps the rest, commas and all, in the fifth (Count 6); one of
-// fewer leaves the missing ones empty (Count 1..4).
-struct BatchFields {
-    std::array<std::string_view, 5> Fields;
-    std::size_t Count = 0;
-};
-BatchFields SplitBatchLine(std::string_view line);
+// From the fields of a batch line, DD.MM.YYYY,HH:MM,CORR,DDD:MM,H; a line
+// of another count of fields is an error naming it.
+ChartRequest ParseCsvFields(const BatchFields &fields);
 
-// From a batch line DD.MM.YYYY,HH:MM,CORR,DDD:MM,H.
-ChartRequest ParseCsvLine(std::string_view line);
+// From the five fields of a batch line, each checked as ParseCsvFields does.
+ChartRequest ParseFields(std::string_view date, std::string_view time, std::string_view correction,
+                         std::string_view longitude, std::string_view hemisphere);
 
 // The case as a batch line, zero-filled: "01.01.2000,12:00,0,000:00,E"; an
 // exact offset as "5:30".

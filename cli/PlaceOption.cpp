@@ -2,7 +2,6 @@
 #include "MomentText.h"
 #include "PlaceOption.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "ChartFormat.h"
@@ -120,15 +119,13 @@ std::string PlaceLine(const PlaceUsed &used, const ChartInput &input)
         + LongitudeText(input) + "\n";
 }
 
-ChartRequest ParseBatchLine(std::string_view line, Fold fold)
+ChartRequest ParseBatchLine(const BatchFields &fields, Fold fold)
 {
-    const std::size_t second = line.find(',', line.find(',') + 1);
-    const std::size_t third = second == std::string_view::npos ? second : line.find(',', second + 1);
-    if (std::count(line.begin(), line.end(), ',') != 4 || !NamesZone(line.substr(second + 1, third - second - 1)))
-        return ParseCsvLine(line);
-    const std::string_view zone = line.substr(second + 1, third - second - 1);
-    const std::string withCorrection = std::string(line.substr(0, second + 1)) + "0" + std::string(line.substr(third));
-    ChartRequest request = ParseCsvLine(withCorrection);
+    const std::string_view zone = fields[2];
+    if (fields.Count() != 5 || !NamesZone(zone))
+        return ParseCsvFields(fields);
+    // The zone's offset depends on the local date and time, read first.
+    ChartRequest request = ParseFields(fields[0], fields[1], "0", fields[3], fields[4]);
     if (request.Input)
         if (auto error = SetCorrection(zone, fold, *request.Input))
             return {std::nullopt, *error};

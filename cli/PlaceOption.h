@@ -54,4 +54,4 @@ std::string PlaceLine(const PlaceUsed &used, const ChartInput &input);
 
 // A batch line whose third field may name a zone instead of a correction:
 // "01.07.1985,10:00,Europe/Moscow,037:37,E"; fold as --fold.
-ChartRequest ParseBatchLine(std::string_view line, Fold fold = Fold::None);
+ChartRequest ParseBatchLine(const BatchFields &fields, Fold fold = Fold::None);

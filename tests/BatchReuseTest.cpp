@@ -21,7 +21,7 @@ std::string SingleLine(const ChartInput &input, bool json)
     const std::string line = CsvLineOf(input);
     if (!outcome.Details)
         return json ? FormatJsonError(line, ChartErrorText(outcome.Error))
-                    : FormatCsvError(line, ChartErrorText(outcome.Error));
+                    : FormatCsvError(BatchFields(line), ChartErrorText(outcome.Error));
     return json ? Dumped(ChartJson(line, *outcome.Details)) : FormatCsv(line, *outcome.Details);
 }
 

@@ -10,7 +10,7 @@ TEST(ChartRequest, ArgumentsBecomeAnInput)
     ASSERT_TRUE(request.Input) << request.Error;
     EXPECT_EQ(CsvLineOf(*request.Input), "01.01.2000,12:00,0,000:00,E");
 
-    const ChartRequest west = ParseCsvLine("5.3.1999,7:05,-5,74:0,W\r");
+    const ChartRequest west = ParseCsvFields(BatchFields("5.3.1999,7:05,-5,74:0,W"));
     ASSERT_TRUE(west.Input) << west.Error;
     EXPECT_EQ(CsvLineOf(*west.Input), "05.03.1999,07:05,-5,074:00,W");
     EXPECT_EQ(ParseRequest("01.01.2000", "12:00", DefaultCorrection, DefaultLongitude).Input->LongitudeMinutes, 36);
@@ -41,7 +41,7 @@ TEST(ChartRequest, BadValuesNameTheFieldAndTheValue)
         {"01.01.2000,12:00,5,060:36", "line \"01.01.2000,12:00,5,060:36\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H"},
     };
     for (const Case &c : cases) {
-        const ChartRequest request = ParseCsvLine(c.line);
+        const ChartRequest request = ParseCsvFields(BatchFields(c.line));
         EXPECT_FALSE(request.Input) << c.line;
         EXPECT_EQ(request.Error, c.error) << c.line;
     }
@@ -100,7 +100,7 @@ TEST(ChartRequest, ExactCorrectionsTakeOneFormWithinTheRange)
     for (const Case &c : cases) {
         const std::string line = std::string("01.01.2000,12:00,") + c.correction + ",060:36,E";
         for (const ChartRequest &request :
-             {ParseRequest("01.01.2000", "12:00", c.correction, "060:36E"), ParseCsvLine(line)}) {
+             {ParseRequest("01.01.2000", "12:00", c.correction, "060:36E"), ParseCsvFields(BatchFields(line))}) {
             if (c.error) {
                 EXPECT_FALSE(request.Input) << c.correction;
                 EXPECT_EQ(request.Error, c.error) << c.correction;

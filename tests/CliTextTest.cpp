@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
+#include "BatchFields.h"
 #include "Csv.h"
 #include "ToolOptions.h"
 #include "Utf8Text.h"
@@ -64,6 +67,33 @@ TEST(Csv, FieldsAreQuotedOnlyWhereTheyMustBe)
     EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
     EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
     EXPECT_EQ(CsvRecord({"a", "", "b,c"}), "a,,\"b,c\"");
+}
+
+TEST(BatchFields, FieldsRestsAndHeadsAreViewsIntoTheLine)
+{
+    struct Case {
+        std::string_view line;
+        std::size_t count;
+        std::string_view third, fromFifth, firstFive;
+    };
+    const Case cases[] = {
+        {"01.01.2000,12:00,5,060:36,E", 5, "5", "E", "01.01.2000,12:00,5,060:36,E"},
+        {"01.01.2000,12:00,5,060:36,E,ж", 6, "5", "E,ж", "01.01.2000,12:00,5,060:36,E"},
+        {"a,,c,d,e,f,g", 7, "c", "e,f,g", "a,,c,d,e"},
+        {"a,b", 2, "", "", "a,b"},
+        {"", 1, "", "", ""},
+        {"a,b,c,d,", 5, "c", "", "a,b,c,d,"},
+    };
+    for (const Case &c : cases) {
+        const BatchFields fields(c.line);
+        EXPECT_EQ(fields.Count(), c.count) << c.line;
+        EXPECT_EQ(fields[2], c.third) << c.line;
+        EXPECT_EQ(fields.From(4), c.fromFifth) << c.line;
+        const BatchFields first = fields.First(5);
+        EXPECT_EQ(first.Line(), c.firstFive) << c.line;
+        EXPECT_EQ(first.Count(), std::min<std::size_t>(c.count, 5)) << c.line;
+        EXPECT_EQ(first.From(4), first[4]) << c.line;
+    }
 }
 
 TEST(ToolOptions, UsageErrorsAndAcceptedCommandLines)

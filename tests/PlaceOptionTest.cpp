@@ -93,25 +93,27 @@ TEST(PlaceOptions, ExactOffsetsAndFolds)
 
 TEST(PlaceOptions, BatchLinesWithAZone)
 {
-    const auto zone = ParseBatchLine("01.07.1985,10:00,Europe/Moscow,037:37,E");
+    const auto zone = ParseBatchLine(BatchFields("01.07.1985,10:00,Europe/Moscow,037:37,E"));
     ASSERT_TRUE(zone.Input) << zone.Error;
     EXPECT_EQ(CsvLineOf(*zone.Input), "01.07.1985,10:00,4,037:37,E");
 
-    const auto number = ParseBatchLine("01.07.1985,10:00,-3,037:37,W");
+    const auto number = ParseBatchLine(BatchFields("01.07.1985,10:00,-3,037:37,W"));
     ASSERT_TRUE(number.Input) << number.Error;
     EXPECT_EQ(number.Input->Correction, -3);
 
-    const auto kolkata = ParseBatchLine("15.07.1985,10:00,Asia/Kolkata,088:22,E");
+    const auto kolkata = ParseBatchLine(BatchFields("15.07.1985,10:00,Asia/Kolkata,088:22,E"));
     ASSERT_TRUE(kolkata.Input) << kolkata.Error;
     EXPECT_EQ(CsvLineOf(*kolkata.Input), "15.07.1985,10:00,5:30,088:22,E");
-    const auto typed = ParseBatchLine("15.07.1985,10:00,5:30,088:22,E");
+    const auto typed = ParseBatchLine(BatchFields("15.07.1985,10:00,5:30,088:22,E"));
     ASSERT_TRUE(typed.Input) << typed.Error;
     EXPECT_EQ(OffsetSecondsOf(*typed.Input), 5 * 3600 + 1800);
-    EXPECT_EQ(ParseBatchLine("15.07.1985,10:00,-0:30,088:22,E").Input->OffsetSeconds, -1800);
-    EXPECT_EQ(ParseBatchLine("15.07.1985,10:00,5:3,088:22,E").Error, "correction \"5:3\" is not H, H:MM or H:MM:SS");
-    EXPECT_EQ(ParseBatchLine("29.09.1985,02:30,Europe/Moscow,037:37,E", Fold::Later).Input->Correction, 3);
-    EXPECT_EQ(ParseBatchLine("31.02.1985,10:00,Europe/Moscow,037:37,E").Error, "date \"31.02.1985\" does not exist");
-    EXPECT_EQ(ParseBatchLine("01.07.1985,10:00,Europe/Moscow,037:37").Error,
+    EXPECT_EQ(ParseBatchLine(BatchFields("15.07.1985,10:00,-0:30,088:22,E")).Input->OffsetSeconds, -1800);
+    EXPECT_EQ(ParseBatchLine(BatchFields("15.07.1985,10:00,5:3,088:22,E")).Error,
+              "correction \"5:3\" is not H, H:MM or H:MM:SS");
+    EXPECT_EQ(ParseBatchLine(BatchFields("29.09.1985,02:30,Europe/Moscow,037:37,E"), Fold::Later).Input->Correction, 3);
+    EXPECT_EQ(ParseBatchLine(BatchFields("31.02.1985,10:00,Europe/Moscow,037:37,E")).Error,
+              "date \"31.02.1985\" does not exist");
+    EXPECT_EQ(ParseBatchLine(BatchFields("01.07.1985,10:00,Europe/Moscow,037:37")).Error,
               "line \"01.07.1985,10:00,Europe/Moscow,037:37\" is not DD.MM.YYYY,HH:MM,CORR,DDD:MM,H");
 }
 
