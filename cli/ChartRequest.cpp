@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "Csv.h"
 #include "FieldText.h"
 #include "Gregorian.h"
 #include "InputFields.h"
@@ -165,6 +166,6 @@ std::string CsvLineOf(const ChartInput &input)
     std::string correction = SignedOffsetText(OffsetSecondsOf(input));
     if (correction.front() == '+')
         correction.erase(0, 1);
-    return DateText({input.Year, input.Month, input.Day}) + "," + TimeText(input.Hour, input.Minute) + "," + correction
-        + "," + LongitudeDigits(input) + "," + input.Hemisphere;
+    return CsvRecord({DateText({input.Year, input.Month, input.Day}), TimeText(input.Hour, input.Minute), correction,
+                      LongitudeDigits(input), input.Hemisphere});
 }

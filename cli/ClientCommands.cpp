@@ -43,14 +43,8 @@ std::string ClientJson(const Client &c)
 
 std::string ClientCsvLine(const Client &c)
 {
-    const std::string id = std::to_string(c.Id);
-    const std::string fields[] = {Utf8(c.Name),       Utf8(c.Sex),       Utf8(c.Date),       Utf8(c.Time),
-                                  Utf8(c.Correction), Utf8(c.Longitude), Utf8(c.Hemisphere), Utf8(c.Place),
-                                  Utf8(c.Zone),       Utf8(c.Notes)};
-    std::string line = id;
-    for (const std::string &field : fields)
-        line += "," + CsvField(field);
-    return line;
+    return CsvRecord({std::to_string(c.Id), Utf8(c.Name), Utf8(c.Sex), Utf8(c.Date), Utf8(c.Time), Utf8(c.Correction),
+                      Utf8(c.Longitude), Utf8(c.Hemisphere), Utf8(c.Place), Utf8(c.Zone), Utf8(c.Notes)});
 }
 
 // The client a name or an id names, or the reason there is none.
