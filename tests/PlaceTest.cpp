@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ActivePlace.h"
 #include "CityHit.h"
 #include "CityIndex.h"
 #include "ClockOffset.h"
@@ -240,6 +241,63 @@ TEST(ClockOffsets, Texts)
     for (const auto &[seconds, text] : cases)
         EXPECT_EQ(OffsetText(seconds), QString::fromUtf8(text)) << seconds;
     EXPECT_EQ(OffsetsText({4 * 3600, 3 * 3600}, QStringLiteral(" или ")), QStringLiteral("+4 или +3"));
+}
+
+// A city's place takes each moment's offset from its zone; an exact
+// correction is one offset at every moment and needs no time. Kazan kept
+// Moscow time in 1985: +3 in winter, +4 in summer.
+TEST(ActivePlaces, OffsetsCaptionsAndStoredValues)
+{
+    const ActivePlace kazan(QStringLiteral("Казань, Республика Татарстан, Россия"), "Europe/Moscow");
+    const ActivePlace exact = ActivePlace::OfOffset(19800);
+    const struct {
+        const ActivePlace &place;
+        QDate date;
+        std::optional<QTime> time;
+        std::optional<ClockOffset::Kind> kind;
+        int seconds;
+    } cases[] = {
+        {kazan, {1985, 1, 15}, QTime(10, 0), ClockOffset::Kind::Whole, 3 * 3600},
+        {kazan, {1985, 7, 15}, QTime(10, 0), ClockOffset::Kind::Whole, 4 * 3600},
+        {kazan, {1985, 7, 15}, std::nullopt, std::nullopt, 0},
+        {exact, {1985, 7, 15}, std::nullopt, ClockOffset::Kind::NotWhole, 19800},
+        {exact, {2024, 1, 1}, QTime(0, 0), ClockOffset::Kind::NotWhole, 19800},
+    };
+    for (const auto &c : cases) {
+        const std::optional<ClockOffset> found = c.place.OffsetAt(c.date, c.time);
+        ASSERT_EQ(found.has_value(), c.kind.has_value())
+            << c.place.Label().toStdString() << c.date.toString().toStdString();
+        if (found) {
+            EXPECT_EQ(found->Type, *c.kind);
+            EXPECT_EQ(found->Seconds, std::vector<int>{c.seconds});
+        }
+    }
+
+    ActivePlace moscow(QStringLiteral("Москва, Россия"), "Europe/Moscow");
+    moscow.Take(9017);
+    EXPECT_EQ(moscow.Caption(), QStringLiteral("Москва, +2:30:17, местное время"));
+    moscow.Take(4 * 3600);
+    EXPECT_EQ(moscow.Caption(), QStringLiteral("Москва, +4"));
+    EXPECT_EQ(exact.Caption(), QStringLiteral("Поправка, +5:30"));
+
+    // Kept and read back by name; a zone the system does not know, or no
+    // place, restores nothing.
+    const auto restored = [](const ActivePlace::StoredValues &values) {
+        return ActivePlace::Restored([&values](const QString &name) {
+            for (const auto &[key, text] : values)
+                if (key == name)
+                    return text;
+            return QString();
+        });
+    };
+    const std::optional<ActivePlace> back = restored(ActivePlace::ToStore(kazan));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Label(), kazan.Label());
+    EXPECT_EQ(back->Zone(), QByteArray("Europe/Moscow"));
+    EXPECT_FALSE(restored(ActivePlace::ToStore(exact)));
+    EXPECT_FALSE(restored(ActivePlace::ToStore(ActivePlace(QStringLiteral("Атлантида"), "Atlantis/Capital"))));
+    EXPECT_EQ(ActivePlace::ToStore(std::nullopt),
+              (ActivePlace::StoredValues{{QStringLiteral("place"), QString()}, {QStringLiteral("zone"), QString()}}));
 }
 
 TEST(LongitudeArcs, NearestMinuteAndHemisphere)

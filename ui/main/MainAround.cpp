@@ -82,7 +82,7 @@ void TMainForm::NAroundClick()
         m_aroundDialog = new TAroundDialog(this);
         m_aroundDialog->onMinutesChanged([this](int minutes) { m_chosenSpan = minutes; });
     }
-    const ChartError error = m_aroundDialog->setInput(*input, m_place ? m_place->Zone : QByteArray(), storedSpan());
+    const ChartError error = m_aroundDialog->setInput(*input, m_place ? m_place->Zone() : QByteArray(), storedSpan());
     if (error != ChartError::None) {
         ShowMessage(this, ChartErrorMessage(error));
         return;

@@ -144,9 +144,9 @@ void TMainForm::openClient(const Client &client)
     }
     const std::optional<int> offset = CorrectionSeconds(client.Correction);
     if (!client.Zone.isEmpty()) {
-        m_place = ActivePlace{client.Place, client.Zone.toLatin1(), 0};
+        m_place = ActivePlace(client.Place, client.Zone.toLatin1());
     } else if (offset && *offset % 3600 != 0) {
-        m_place = ActivePlace{QStringLiteral("Поправка"), QByteArray(), *offset};
+        m_place = ActivePlace::OfOffset(*offset);
     } else {
         m_place.reset();
         const QScopedValueRollback writing(m_writingPlace, true);

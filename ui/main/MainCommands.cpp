@@ -53,8 +53,8 @@ void TMainForm::calculate(bool showWaitCursor)
     m_yearGroup = outcome.Details->Terms.YearGroup;
     m_chartInput = *input;
     m_chartPlace = m_place ? m_place->Name().toStdString() : std::string();
-    m_chartPlaceLabel = m_place ? m_place->Label : QString();
-    m_chartPlaceZone = m_place ? m_place->Zone : QByteArray();
+    m_chartPlaceLabel = m_place ? m_place->Label() : QString();
+    m_chartPlaceZone = m_place ? m_place->Zone() : QByteArray();
     m_hasResult = true;
     m_report = {};
     m_chartSigns = SignsOf(*outcome.Details);

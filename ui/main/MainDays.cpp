@@ -32,7 +32,7 @@ std::optional<ChartInput> TMainForm::presentInput() const
     std::optional<ChartInput> input = ReadChartInput(fieldTexts());
     if (!input)
         return std::nullopt;
-    const PresentMinute now = m_place ? PresentInZone(m_place->Zone) : PresentAtOffset(OffsetSecondsOf(*input));
+    const PresentMinute now = m_place ? PresentInZone(m_place->Zone()) : PresentAtOffset(OffsetSecondsOf(*input));
     input->Day = now.Date.Day;
     input->Month = now.Date.Month;
     input->Year = now.Date.Year;
@@ -57,7 +57,7 @@ void TMainForm::NDaysClick()
     }
     m_daysDialog->setContext(now.Details ? PresentText(SignsOf(*now.Details)) : std::string(),
                              m_hasResult ? std::optional(m_chartSigns) : std::nullopt,
-                             m_place ? m_place->Zone : QByteArray(), OffsetSecondsOf(*present),
+                             m_place ? m_place->Zone() : QByteArray(), OffsetSecondsOf(*present),
                              LongitudeSecondsOf(*present), {present->Year, present->Month, present->Day});
     m_daysDialog->exec();
     if (const auto &chosen = m_daysDialog->chosen()) {

@@ -21,17 +21,16 @@
 #include "FieldRules.h"
 #include "FoldQuestion.h"
 #include "MessageBoxes.h"
+#include "MomentText.h"
 #include "PlaceFill.h"
 #include "PlaceUnit.h"
 #include "SettingsStore.h"
 
 namespace {
 
-// Settings values beside the specified three: the hemisphere, and the
-// active place's label and zone (empty when none is active).
+// A settings value beside the specified three: the hemisphere. The active
+// place keeps its own.
 constexpr char HemisphereValue[] = "hs";
-constexpr char PlaceValue[] = "place";
-constexpr char ZoneValue[] = "zone";
 
 } // namespace
 
@@ -78,7 +77,7 @@ void TMainForm::applyPlace(const City &city)
     }
     if (fill.Longitude && fill.Message.isEmpty()) {
         // A skipped or doubled time gets its offset chosen at the calculation.
-        m_place = ActivePlace{city.Label(), city.Zone, fill.Offset.Seconds.front()};
+        m_place = ActivePlace(city.Label(), city.Zone, fill.Offset.Seconds.front());
         if (const std::optional<int> offset = ChosenOffset(fill.Offset, Fold::None))
             writePlaceCorrection(*offset);
         showPlace();
@@ -94,32 +93,26 @@ void TMainForm::applyPlace(const City &city)
 // empty, for the calculation to report.
 bool TMainForm::takePlaceOffset(const CalendarDate &date, std::optional<int> &offset)
 {
-    // A client's exact correction without a zone is a place of one offset.
-    if (m_place->Zone.isEmpty()) {
-        offset = m_place->OffsetSeconds;
-        writePlaceCorrection(*offset);
-        return true;
-    }
     const std::optional<QTime> time = ReadClockTime(m_fields[Hour]->text(), m_fields[Minute]->text());
-    if (!time)
+    const std::optional<ClockOffset> found = m_place->OffsetAt(QDate(date.Year, date.Month, date.Day), time);
+    if (!found)
         return true;
-    const ClockOffset found = OffsetAt(m_place->Zone, QDate(date.Year, date.Month, date.Day), *time);
-    if (found.Type == ClockOffset::Kind::UnknownZone) {
+    if (found->Type == ClockOffset::Kind::UnknownZone) {
         ShowMessage(this,
                     QStringLiteral("Часовой пояс %1 неизвестен системе; место снято, поправка оставлена прежней.")
-                        .arg(QString::fromUtf8(m_place->Zone)));
+                        .arg(QString::fromUtf8(m_place->Zone())));
         dropPlace();
         return false;
     }
     std::optional<Fold> fold = Fold::None;
-    if (found.Type == ClockOffset::Kind::Skipped || found.Type == ClockOffset::Kind::Doubled) {
-        const QString moment = m_fields[Day]->text() + u'.' + m_fields[Month]->text() + u'.' + m_fields[Year]->text()
-            + u' ' + m_fields[Hour]->text() + u':' + m_fields[Minute]->text();
-        fold = AskFold(this, found, m_place->Name(), moment);
+    if (found->Type == ClockOffset::Kind::Skipped || found->Type == ClockOffset::Kind::Doubled) {
+        // Only a zone skips or doubles a time, and a zone needs the time.
+        const std::string moment = MomentText(ClockTime{date, time->hour(), time->minute()});
+        fold = AskFold(this, *found, m_place->Name(), QString::fromStdString(moment));
     }
     if (!fold)
         return false;
-    offset = ChosenOffset(found, *fold);
+    offset = ChosenOffset(*found, *fold);
     writePlaceCorrection(*offset);
     return true;
 }
@@ -129,7 +122,7 @@ void TMainForm::writePlaceCorrection(int offsetSeconds)
 {
     const QScopedValueRollback writing(m_writingPlace, true);
     m_fields[Correction]->setTextByHandler(ZeroFilled(QString::number(offsetSeconds / 3600), SpecOf(Correction).Width));
-    m_place->OffsetSeconds = offsetSeconds;
+    m_place->Take(offsetSeconds);
     showPlace();
 }
 
@@ -148,12 +141,10 @@ void TMainForm::dropPlace()
 void TMainForm::restorePlace()
 {
     m_placeSettingsRead = true;
-    const auto read = [this](const char *name) { return optionalSetting(name); };
-    m_hemisphere->setText(read(HemisphereValue) == QStringLiteral("W") ? QStringLiteral("W") : QStringLiteral("E"));
-    const QString label = read(PlaceValue);
-    const QByteArray zone = read(ZoneValue).toUtf8();
-    if (!label.isEmpty() && OffsetAt(zone, QDate(2000, 1, 1), QTime(12, 0)).Type != ClockOffset::Kind::UnknownZone)
-        m_place = ActivePlace{label, zone, 0};
+    m_hemisphere->setText(optionalSetting(QString::fromLatin1(HemisphereValue)) == QStringLiteral("W")
+                              ? QStringLiteral("W")
+                              : QStringLiteral("E"));
+    m_place = ActivePlace::Restored([this](const QString &name) { return optionalSetting(name); });
     showPlace();
 }
 
@@ -161,7 +152,8 @@ std::vector<std::pair<QString, QString>> TMainForm::placeSettingsToStore() const
 {
     if (!m_placeSettingsRead)
         return {};
-    return {{QString::fromLatin1(HemisphereValue), m_hemisphere->text()},
-            {QString::fromLatin1(PlaceValue), m_place ? m_place->Label : QString()},
-            {QString::fromLatin1(ZoneValue), m_place ? QString::fromUtf8(m_place->Zone) : QString()}};
+    ActivePlace::StoredValues values{{QString::fromLatin1(HemisphereValue), m_hemisphere->text()}};
+    for (auto &value : ActivePlace::ToStore(m_place))
+        values.push_back(std::move(value));
+    return values;
 }

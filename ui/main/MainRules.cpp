@@ -69,10 +69,10 @@ void TMainForm::NRulesClick()
 
 // A value of the program's own additions: one that cannot be read costs
 // only itself, and reads as empty.
-QString TMainForm::optionalSetting(const char *name)
+QString TMainForm::optionalSetting(const QString &name)
 {
     try {
-        return m_settings.read(QString::fromLatin1(name)).value_or(QString());
+        return m_settings.read(name).value_or(QString());
     } catch (const VelmoraError &) {
         return QString();
     }
@@ -80,7 +80,7 @@ QString TMainForm::optionalSetting(const char *name)
 
 void TMainForm::restoreRules()
 {
-    const auto read = [this](const char *name) { return optionalSetting(name); };
+    const auto read = [this](const char *name) { return optionalSetting(QString::fromLatin1(name)); };
     const QSignalBlocker quietSolar(m_solarTime);
     const QSignalBlocker quietDay(m_dayChange);
     m_solarTime->setChecked(read(SolarValue) == QStringLiteral("true"));

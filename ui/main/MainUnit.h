@@ -220,7 +220,7 @@ private:
     void applyRules(ChartInput &input) const;
     void showRules();
     void restoreRules();
-    QString optionalSetting(const char *name);
+    QString optionalSetting(const QString &name);
     std::vector<std::pair<QString, QString>> rulesToStore() const;
 
     // MainClients.cpp
