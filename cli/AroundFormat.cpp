@@ -50,7 +50,7 @@ std::string FormatAroundText(const ChartInput &input, const ChartSpan &span, con
     const auto reading = [&](std::int64_t seconds) {
         return SpanClockText(input, SpanClockAt(input, zoneName, seconds));
     };
-    std::string out = span.Cut ? SpanCutNote() + "\n" : "";
+    std::string out = span.Cut ? SpanCutNote(input, span, reading) + "\n" : "";
     for (const ChartRange &range : span.Ranges) {
         out += (&range == &span.Ranges.front() ? "" : "\n");
         out += "с " + reading(range.From) + " до " + reading(range.To);

@@ -62,7 +62,11 @@ std::string NearestChangeText(const NearestChange &change, bool capital)
 
 bool IsNearChange(const NearestChange &change) { return std::llabs(change.Seconds) <= 15 * 60; }
 
-std::string SpanCutNote()
+std::string SpanCutNote(const ChartInput &input, const ChartSpan &span,
+                        const std::function<std::string(std::int64_t seconds)> &reading)
 {
-    return "Промежуток обрезан по границе вычислимых дат (01.01.0001 - начало весны 3003 года).";
+    const std::int64_t from = span.Ranges.front().From;
+    const bool atFirstDate = ClockTimeAt(input, from) == ClockTime{{1, 1, 1}, 0, 0, 0};
+    return "Промежуток обрезан по границе вычислимых дат: "
+        + (atFirstDate ? "с " + reading(from) : "до " + reading(span.Ranges.back().To)) + ".";
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,8 +18,13 @@ std::vector<std::string> ChangeKeys(unsigned changes);
 // The changed parts in Russian, comma-separated: "час, день"; empty for none.
 std::string ChangeWords(unsigned changes);
 
-// The note above a span cut at the edge of the computable dates.
-std::string SpanCutNote();
+// The note above a span cut at the edge of the computable dates, naming
+// the edge the span reached: the first range's start at the first date
+// ("…: с 01.01.0001 00:00:00."), else the last range's end, where the
+// built-in ephemeris stopped giving charts ("…: до 04.02.3003 21:45:01.").
+// reading writes a second of the span as the clock there reads it.
+std::string SpanCutNote(const ChartInput &input, const ChartSpan &span,
+                        const std::function<std::string(std::int64_t seconds)> &reading);
 
 // The nearest change, named by its largest part (year, month, day, hour,
 // then the squares), with whole minutes truncated: "до смены часа 6 мин",

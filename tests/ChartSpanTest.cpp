@@ -115,6 +115,11 @@ TEST(ChartSpan, CutAtTheEdgeOfTheDates)
     EXPECT_TRUE(outcome.Span->Cut);
     EXPECT_EQ(ClockTimeText(ClockTimeAt(first, outcome.Span->Ranges.front().From)), "01.01.0001 00:00:00");
     EXPECT_EQ(outcome.Span->Ranges.back().To, 3600);
+    const auto reading = [](const ChartInput &input) {
+        return [&input](std::int64_t seconds) { return ClockTimeText(ClockTimeAt(input, seconds)); };
+    };
+    EXPECT_EQ(SpanCutNote(first, *outcome.Span, reading(first)),
+              "Промежуток обрезан по границе вычислимых дат: с 01.01.0001 00:00:00.");
 
     const ChartInput last{31, 12, 5000, 23, 30, 0, 0, 0, "E"};
     EXPECT_EQ(ComputeChartSpan(last, 60).Error, ChartError::EphemerisRange);
@@ -131,6 +136,8 @@ TEST(ChartSpan, CutAtTheEdgeOfTheDates)
         EXPECT_EQ(ClockTimeText(ClockTimeAt(input, to)), "04.02.3003 21:45:01");
         EXPECT_TRUE(ComputeChartAt(input, to - 1).Details);
         EXPECT_FALSE(ComputeChartAt(input, to).Details);
+        EXPECT_EQ(SpanCutNote(input, *end.Span, reading(input)),
+                  "Промежуток обрезан по границе вычислимых дат: до 04.02.3003 21:45:01.");
     }
 }
 
