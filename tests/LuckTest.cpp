@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-// Luck pillars and the Gua number, from tables of hand-computed and
-// published cases and from the term instants the core itself finds.
+// Luck pillars and the Gua number, from births worked by hand from
+// published term moments, published Gua numbers, and charts placed a known
+// time from the term instants the core itself finds.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 
 #include "Gua.h"
 #include "LuckPillars.h"
+#include "LuckText.h"
 #include "Pillars.h"
 
 namespace {
@@ -50,41 +52,80 @@ TEST(Luck, SpansOfTimeAsSpansOfLife)
         EXPECT_EQ(LifeSpanOf(days), life) << days;
 }
 
-// Direction for the four cases, the start from the term the core finds on
-// either side, and the sequence of pillars and years.
-TEST(Luck, DirectionStartAndSequence)
+// Four births worked by hand on Beijing's clock at longitude 120°E from the
+// published term moments (Beijing time, to the minute): 2023 Jingzhe 06.03
+// 04:36, Lidong 08.11 00:35; 2024 Xiaoshu 06.07 22:20, Liqiu 07.08 08:09.
+// The month changes where the chart's time, local mean time plus one hour
+// (here the clock plus one hour), reaches the term's clock time, and the
+// span is measured there: from the clock time plus one hour. 2024 is ДЕР
+// (yang), 2023 вод (yin). A day of time is 4 months of life, an hour 5
+// days, a minute 2 hours. The moments are to the minute, so the start is
+// checked to two hours of life and its date to the day.
+TEST(Luck, BirthsWorkedByHand)
 {
     struct Case {
         ChartInput input;
         Sex sex;
         bool forward;
+        LifeSpan start;
+        Pillar first[3];
+        CalendarDate startDate;
     };
     const Case cases[] = {
-        {At(15, 7, 2000, 12, 0), Sex::Male, true}, // МЕТ: yang
-        {At(15, 7, 2000, 12, 0), Sex::Female, false},
-        {At(15, 7, 2001, 12, 0), Sex::Male, false}, // мет: yin
-        {At(15, 7, 2001, 12, 0), Sex::Female, true},
+        // 13:00 to Liqiu: 22 d 19 h 9 min = 7 y 4 m + 3 m 5 d + 18 h; month мет зем.
+        {{15, 7, 2024, 12, 0, 8, 120, 0, "E"},
+         Sex::Male,
+         true,
+         {7, 7, 5, 18},
+         {{"ВОД", "МЕТ"}, {"вод", "мет"}, {"ДЕР", "ЗЕМ"}},
+         {2032, 2, 21}},
+        // Xiaoshu to 13:00: 8 d 14 h 40 min = 2 y 8 m + 2 m 10 d + 3 d 8 h.
+        {{15, 7, 2024, 12, 0, 8, 120, 0, "E"},
+         Sex::Female,
+         false,
+         {2, 10, 13, 8},
+         {{"МЕТ", "ОГО"}, {"зем", "ого"}, {"ЗЕМ", "ЗЕМ"}},
+         {2027, 5, 28}},
+        // Lidong to 10:30: 12 d 9 h 55 min = 4 y + 1 m 15 d + 4 d 14 h; month вод вод.
+        {{20, 11, 2023, 9, 30, 8, 120, 0, "E"},
+         Sex::Male,
+         false,
+         {4, 1, 19, 14},
+         {{"ВОД", "ЗЕМ"}, {"мет", "мет"}, {"МЕТ", "МЕТ"}},
+         {2028, 1, 8}},
+        // 07:00 to Jingzhe: 4 d 21 h 36 min = 1 y 4 m + 3 m 15 d + 3 d; month ДЕР ДЕР.
+        {{1, 3, 2023, 6, 0, 8, 120, 0, "E"},
+         Sex::Female,
+         true,
+         {1, 7, 18, 0},
+         {{"дер", "дер"}, {"ОГО", "ЗЕМ"}, {"ого", "ого"}},
+         {2024, 10, 19}},
+    };
+    const auto hoursOf = [](const LifeSpan &span) {
+        return ((span.Years * 12 + span.Months) * 30 + span.Days) * 24 + span.Hours;
     };
     for (const Case &c : cases) {
         const auto chart = ComputeChart(c.input);
         ASSERT_TRUE(chart.Details);
         const auto luck = ComputeLuck(c.input, *chart.Details, c.sex).Luck;
         ASSERT_TRUE(luck);
-        const SolarTerms &t = chart.Details->Terms;
-        EXPECT_EQ(luck->Forward, c.forward) << c.input.Year;
-        const double boundary = c.forward ? t.TermMoments[t.SolarMonth] : t.TermMoments[t.SolarMonth - 1];
-        EXPECT_DOUBLE_EQ(luck->SpanDays, std::abs(boundary - chart.Details->Moment.ChartJD));
-        const int month = MonthCyclePosition(t.SolarYear, t.SolarMonth);
+        const std::string name = std::to_string(c.input.Year) + (c.sex == Sex::Male ? " male" : " female");
+        EXPECT_EQ(luck->Forward, c.forward) << name;
+        EXPECT_NEAR(hoursOf(luck->Start), hoursOf(c.start), 2) << name;
+        EXPECT_EQ(luck->StartMoment.Date, c.startDate) << name;
         ASSERT_EQ(luck->Pillars.size(), 10u);
-        for (int n = 1; n <= 10; ++n) {
-            const LuckPillar &p = luck->Pillars[n - 1];
-            EXPECT_EQ(p.Luck, CyclePillar(month + (c.forward ? n : -n)));
-            EXPECT_EQ(p.FromAge, luck->Start.Years + 10 * (n - 1));
-            EXPECT_EQ(p.FromYear, luck->StartMoment.Date.Year + 10 * (n - 1));
-            EXPECT_EQ(p.Years[9].Year, p.FromYear + 9);
-            EXPECT_EQ(p.Years[3].YearPillar, YearPillarOf(p.FromYear + 3));
-        }
+        for (int n = 0; n < 3; ++n)
+            EXPECT_EQ(luck->Pillars[n].Luck, c.first[n]) << name << " pillar " << n + 1;
+        EXPECT_EQ(luck->Pillars[0].FromAge, c.start.Years) << name;
+        EXPECT_EQ(luck->Pillars[0].FromYear, c.startDate.Year) << name;
+        EXPECT_EQ(luck->Pillars[1].FromYear, c.startDate.Year + 10) << name;
     }
+
+    // The sentence of the first birth, its start to the hour.
+    const LuckChart first{true, 22.8, {7, 7, 5, 18}, {{2032, 2, 21}, 6, 0, 0}, {}};
+    EXPECT_EQ(LuckSentence(first, Sex::Male),
+              "Мужской гороскоп: такты идут вперёд; первый начинается через 7 г. 7 мес. 5 дн. 18 ч. после "
+              "рождения, 21.02.2032 в 06:00.");
 }
 
 // Charts placed a known time from the month change the core finds: three
