@@ -117,7 +117,7 @@ ToolOptions AtPresent(ToolOptions options)
             now = PresentInZone(named.Found->Zone);
     } else if (options.Zone) {
         const QByteArray zone = QByteArray::fromStdString(*options.Zone);
-        if (OffsetAt(zone, QDate::currentDate(), QTime(12, 0)).Type != ClockOffset::Kind::UnknownZone)
+        if (IsKnownZone(zone))
             now = PresentInZone(zone);
     } else {
         const ChartRequest request =

@@ -32,8 +32,7 @@ QString ActivePlace::Caption() const
 std::optional<ClockOffset> ActivePlace::OffsetAt(QDate date, std::optional<QTime> time) const
 {
     if (m_zone.isEmpty())
-        return ClockOffset{m_offsetSeconds % 3600 == 0 ? ClockOffset::Kind::Whole : ClockOffset::Kind::NotWhole,
-                           {m_offsetSeconds}};
+        return OneOffset(m_offsetSeconds);
     if (!time)
         return std::nullopt;
     return ::OffsetAt(m_zone, date, *time);
@@ -49,7 +48,7 @@ std::optional<ActivePlace> ActivePlace::Restored(const std::function<QString(con
 {
     const QString label = read(LabelValue);
     const QByteArray zone = read(ZoneValue).toUtf8();
-    if (label.isEmpty() || ::OffsetAt(zone, QDate(2000, 1, 1), QTime(12, 0)).Type == ClockOffset::Kind::UnknownZone)
+    if (label.isEmpty() || !IsKnownZone(zone))
         return std::nullopt;
     return ActivePlace(label, zone);
 }

@@ -80,13 +80,21 @@ const QSet<QByteArray> &DatabaseZoneNames()
 
 } // namespace
 
+bool IsKnownZone(const QByteArray &zoneName)
+{
+    return IsZoneName(zoneName) && DatabaseZoneNames().contains(zoneName) && QTimeZone(zoneName).isValid();
+}
+
+ClockOffset OneOffset(int seconds)
+{
+    return {seconds % 3600 == 0 ? ClockOffset::Kind::Whole : ClockOffset::Kind::NotWhole, {seconds}};
+}
+
 ClockOffset OffsetAt(const QByteArray &zoneName, QDate date, QTime time)
 {
-    if (!IsZoneName(zoneName) || !DatabaseZoneNames().contains(zoneName))
+    if (!IsKnownZone(zoneName))
         return {};
     const QTimeZone zone(zoneName);
-    if (!zone.isValid())
-        return {};
     // The local time read as if it were Universal Time; the instant it names
     // under an offset is that minus the offset.
     const qint64 local = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
@@ -99,8 +107,7 @@ ClockOffset OffsetAt(const QByteArray &zoneName, QDate date, QTime time)
         return {ClockOffset::Kind::Skipped, nearby};
     if (fitting.size() > 1)
         return {ClockOffset::Kind::Doubled, fitting};
-    const bool whole = fitting.front() % 3600 == 0;
-    return {whole ? ClockOffset::Kind::Whole : ClockOffset::Kind::NotWhole, fitting};
+    return OneOffset(fitting.front());
 }
 
 std::optional<int> ChosenOffset(const ClockOffset &offset, Fold fold)

@@ -29,6 +29,13 @@ struct ClockOffset {
 
 ClockOffset OffsetAt(const QByteArray &zone, QDate date, QTime time);
 
+// Whether the system's zone data knows the zone: OffsetAt gives an offset
+// for it at every date.
+bool IsKnownZone(const QByteArray &zone);
+
+// A clock that keeps one offset: Whole or NotWhole.
+ClockOffset OneOffset(int seconds);
+
 // For a skipped or doubled local time, which offset counts: the one in force
 // before the clocks were moved (Earlier) or after it (Later); None leaves it
 // undecided.
